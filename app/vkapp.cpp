@@ -19,6 +19,8 @@ bool VkApp::Init()
     MajorVersion = VK_VERSION_MAJOR;
     MinorVersion = VK_VERSION_MINOR;
     Release = VK_VERSION_PATCH;
+    // The id of the installed desktop entry, metainfo and icon.
+    setDesktopFileName(QStringLiteral("example.zelmorra.Vornik"));
 
     MainWindow = new VkMainWindow(this);
     MainWindow->show();

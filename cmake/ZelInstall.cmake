@@ -1,5 +1,5 @@
-# Install rules of the top-level project: the libraries with their public
-# headers, the CMake package ZelVornik (targets Zel::Functions and
+# Install rules of the top-level project: the program, the libraries with
+# their public headers, the CMake package ZelVornik (targets Zel::Functions and
 # Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
 # zelfunctions, and the desktop integration files under one reverse-DNS id.
 # Everything belongs to one of two components: Runtime (what the program
@@ -11,9 +11,23 @@ include(CMakePackageConfigHelpers)
 set(ZEL_APP_ID example.zelmorra.Vornik)
 set(ZEL_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelVornik)
 
-# ---- Libraries ---------------------------------------------------------------
+# ---- Program and libraries ---------------------------------------------------
 
-set_target_properties(zelfunctions PROPERTIES EXPORT_NAME Functions)
+install(TARGETS zel-vornik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+
+# Libraries built shared are found relative to the program, wherever the
+# tree is installed or unpacked.
+if(BUILD_SHARED_LIBS)
+    file(RELATIVE_PATH libdir_from_bindir ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+    set_target_properties(zel-vornik PROPERTIES INSTALL_RPATH "$ORIGIN/${libdir_from_bindir}")
+endif()
+
+# Shared builds carry the major version in the library's file name, the
+# version whose interface the CMake package promises to keep.
+set_target_properties(zelfunctions PROPERTIES EXPORT_NAME Functions
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+set_target_properties(zelframe PROPERTIES EXPORT_NAME Frame
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
 # Each library's headers get a folder of their own, so the same
 # #include <zelfunctions.h> works in the tree and installed.
@@ -29,6 +43,12 @@ function(zel_install_library target header_dir)
 endfunction()
 
 zel_install_library(zelfunctions zelfunctions ${PROJECT_SOURCE_DIR}/convert/zelfunctions.h)
+# The About dialog's header includes its generated form and stays private.
+zel_install_library(zelframe zelframe
+    ${PROJECT_SOURCE_DIR}/frame/zelapp.h
+    ${PROJECT_SOURCE_DIR}/frame/zelconsole.h
+    ${PROJECT_SOURCE_DIR}/frame/appconsole.h
+    ${PROJECT_SOURCE_DIR}/frame/zelthreadmessenger.h)
 
 # ---- CMake package and pkg-config file ---------------------------------------
 
@@ -66,3 +86,47 @@ install(FILES ${PROJECT_BINARY_DIR}/data/${ZEL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Runtime)
+
+# ---- Debian packages ---------------------------------------------------------
+# cpack -G DEB builds zel-vornik (the program, with the libraries when they
+# are built shared) and zel-vornik-dev (headers, static libraries or link
+# names, CMake package and pkg-config file), with the program's library
+# dependencies computed by dpkg-shlibdeps.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zel-vornik)
+set(CPACK_PACKAGE_VENDOR "Zelmorra Corp")
+set(CPACK_PACKAGE_CONTACT "Zelmorra Corp packaging <packaging@zelmorra.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and conversions for binary seismic data
+ ZEL Vornik is a small desktop application for the field encodings of binary
+ seismic data exchange formats: IBM System/360 floating point, EBCDIC text,
+ packed decimal, 3-byte integers and byte-swapped words.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+# The CMake package looks for the Qt it was built with.
+if(QT_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qtbase5-dev)
+else()
+    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qt6-base-dev)
+endif()
+if(BUILD_SHARED_LIBS)
+    string(APPEND CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
+        ", zel-vornik (= ${PROJECT_VERSION})")
+endif()
+set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Development files of the ZEL Vornik libraries
+ The application frame (Zel::Frame) and the seismic data conversion library
+ (Zel::Functions) with their headers, a CMake package found with
+ find_package(ZelVornik) and a pkg-config file for zelfunctions.")
+
+include(CPack)
