@@ -16,8 +16,7 @@ class ConsumerApp : public ZelApp
 public:
     ConsumerApp(int& argc, char** argv)
         : ZelApp(argc, argv, false)
-    {
-    }
+    {}
     ~ConsumerApp() override { delete Console; }
 
     bool Init() override

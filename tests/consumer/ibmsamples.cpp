@@ -13,8 +13,8 @@ struct IbmSample
 };
 
 const IbmSample ibmSamples[] = {
-    {0x41100000u, 1.0f},    {0xC276A000u, -118.625f}, {0x42640000u, 100.0f},
-    {0x40800000u, 0.5f},    {0x00000000u, 0.0f},
+    {0x41100000u, 1.0f}, {0xC276A000u, -118.625f}, {0x42640000u, 100.0f},
+    {0x40800000u, 0.5f}, {0x00000000u, 0.0f},
 };
 
 // The library holds IBM words least significant byte first.
@@ -45,8 +45,8 @@ int CheckIbmSamples(QStringList& report)
         char back[4];
         FloatToIbm(&value, back, 1);
         const quint32 backWord = loadWord(back);
-        const bool ok = std::memcmp(&value, &sample.value, sizeof value) == 0 &&
-                        backWord == sample.word;
+        const bool ok =
+            std::memcmp(&value, &sample.value, sizeof value) == 0 && backWord == sample.word;
         failures += ok ? 0 : 1;
         report << QStringLiteral("IBM %1 -> %2 -> IBM %3: %4")
                       .arg(sample.word, 8, 16, QLatin1Char('0'))
