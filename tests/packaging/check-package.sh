@@ -3,12 +3,13 @@
 # lists and computed dependencies, then unpacks the program's package into a
 # scratch folder and runs the program from there offscreen: it must close
 # with status 0 after a normal close of its window.
-# Usage: check-package.sh <build-dir> <scratch-dir> <window-closer-module> <qt-major>
+# Usage: check-package.sh <cpack> <build-dir> <scratch-dir> <window-closer-module> <qt-major>
 set -euo pipefail
-build_dir=$1
-scratch=$2
-closer=$3
-qt_major=$4
+cpack=$1
+build_dir=$2
+scratch=$3
+closer=$4
+qt_major=$5
 app_id=example.zelmorra.Vornik
 
 fail() {
@@ -18,7 +19,7 @@ fail() {
 
 rm -rf "$scratch"
 mkdir -p "$scratch"
-cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/debs" >"$scratch/cpack.log" ||
+"$cpack" -G DEB --config "$build_dir/CPackConfig.cmake" -B "$scratch/debs" >"$scratch/cpack.log" ||
     { cat "$scratch/cpack.log"; fail "cpack failed"; }
 
 # Each deb file name must match exactly one built package.
