@@ -4,7 +4,21 @@ namespace zel {
 
 bool IbmPathAvailable(IbmPath path)
 {
-    return path == IbmPath::Scalar;
+    switch (path) {
+    case IbmPath::Scalar:
+        return true;
+#ifdef ZEL_X86_PATHS
+    // __builtin_cpu_init: this may run before the start-up code that calls it.
+    case IbmPath::Sse2:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("sse2");
+    case IbmPath::Avx2:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx2");
+#endif
+    default:
+        return false;
+    }
 }
 
 std::vector<IbmPath> AvailableIbmPaths()
@@ -19,7 +33,8 @@ std::vector<IbmPath> AvailableIbmPaths()
 
 IbmPath IbmPathInUse()
 {
-    return IbmPath::Scalar;
+    static const IbmPath fastest = AvailableIbmPaths().back();
+    return fastest;
 }
 
 const char* IbmPathName(IbmPath path)
