@@ -146,7 +146,7 @@ using ScalarLoop = void (*)(const char* in, char* out, std::size_t samples);
 
 // Loops read this far ahead of their position, so that memory keeps
 // streaming in while the kernel computes.
-constexpr std::size_t prefetchDistance = 2048;
+constexpr std::size_t prefetchDistance = 4096;
 
 // Prefetches the input `prefetchDistance` bytes beyond `at`, never beyond its last byte.
 inline void PrefetchAhead(const char* in, std::size_t at, std::size_t bytes)
