@@ -6,7 +6,7 @@
 
 QString GetEnv(QString envName)
 {
-    const QString notFound = QStringLiteral("");
+    QString notFound = QStringLiteral("");
     if (envName.isEmpty())
         return notFound;
     // The pattern has to match the variable's whole name, so that "AB" never

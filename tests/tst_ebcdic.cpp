@@ -51,6 +51,8 @@ bool isPrintableAscii(char c)
 QByteArray convertedByIconv(const char* to, const char* from)
 {
     const iconv_t converter = iconv_open(to, from);
+    // iconv_open reports failure with the pointer value -1.
+    // NOLINTNEXTLINE(performance-no-int-to-ptr)
     if (converter == reinterpret_cast<iconv_t>(-1))
         return {};
     QByteArray result(256, '\0');
