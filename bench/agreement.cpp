@@ -1,6 +1,6 @@
 #include "agreement.h"
 
-#include "ibmpathlist.h"
+#include "ibmpaths.h"
 #include "scalarloop.h"
 #include "zelfunctions.h"
 #ifdef ZEL_BENCH_WITH_PEER
@@ -82,7 +82,7 @@ std::string FirstDisagreement(SampleBuffers& data)
              ByteSwapArray(out.bytes(), 4, samples);
              ReverseWordBytes(out.bytes(), out.bytes(), size);
          }}};
-    for (zel::IbmPath path : AvailableIbmPaths()) {
+    for (zel::IbmPath path : zel::AvailableIbmPaths()) {
         const std::string pathName = zel::IbmPathName(path);
         toFloat.emplace_back("IbmToFloat on the " + pathName + " path", [&, path](Buffer& out) {
             zel::IbmToFloatOn(path, data.ibmWords.chars(), out.floats(), samples);

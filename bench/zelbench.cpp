@@ -5,7 +5,7 @@
 // memory bandwidth sets. Every result is checked before anything is timed.
 
 #include "agreement.h"
-#include "ibmpathlist.h"
+#include "ibmpaths.h"
 #include "samples.h"
 #include "scalarloop.h"
 #include "zelfunctions.h"
@@ -101,7 +101,7 @@ template<typename Dispatched, typename OnPath, typename Loop>
 void RegisterIbmConversion(const std::string& name, Dispatched dispatched, OnPath onPath, Loop loop)
 {
     RegisterOutOfPlace(name + "/dispatched", dispatched);
-    for (zel::IbmPath path : AvailableIbmPaths()) {
+    for (zel::IbmPath path : zel::AvailableIbmPaths()) {
         RegisterOutOfPlace(name + "/" + zel::IbmPathName(path),
                            [onPath, path](std::int64_t bytes) { onPath(path, bytes); });
     }
