@@ -191,7 +191,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::cerr << "zel-bench: peer: " << peerSummary << '\n';
-    benchmark::AddCustomContext("peer", "linked");
+    benchmark::AddCustomContext("peer", "libsegyio");
 #else
     benchmark::AddCustomContext("peer", "not found at build time");
 #endif
