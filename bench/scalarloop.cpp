@@ -1,5 +1,6 @@
 #include "scalarloop.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -87,7 +88,7 @@ std::uint32_t FloatBitsToIbmWord(std::uint32_t bits)
 
 void LoopIbmToFloat(const char* inData, float* outData, int samples)
 {
-    for (int n = 0; n < samples; ++n) {
+    for (std::ptrdiff_t n = 0; n < samples; ++n) {
         const std::uint32_t bits = IbmWordToFloatBits(LoadWordLittleEndian(inData + 4 * n));
         std::memcpy(outData + n, &bits, sizeof bits);
     }
@@ -95,7 +96,7 @@ void LoopIbmToFloat(const char* inData, float* outData, int samples)
 
 void LoopFloatToIbm(const float* inData, char* outData, int samples)
 {
-    for (int n = 0; n < samples; ++n) {
+    for (std::ptrdiff_t n = 0; n < samples; ++n) {
         std::uint32_t bits;
         std::memcpy(&bits, inData + n, sizeof bits);
         StoreWordLittleEndian(FloatBitsToIbmWord(bits), outData + 4 * n);
