@@ -17,7 +17,7 @@ QString GetEnv(QString envName)
         return notFound;
     const QStringList entries = QProcess::systemEnvironment();
     for (const QString& entry : entries) {
-        const int separator = entry.indexOf(QLatin1Char('='));
+        const auto separator = entry.indexOf(QLatin1Char('='));
         if (separator >= 0 && pattern.match(entry.left(separator)).hasMatch())
             return entry.mid(separator + 1);
     }

@@ -37,8 +37,8 @@ unsigned int GetUnsigned3Byte(char* buf, int inputByteOrder)
 
 int Get3Byte(char* buf, int inputByteOrder)
 {
-    // Flipping the sign bit and subtracting its weight extends bit 23 over
-    // the top byte without a shift into the sign of an int.
+    // Flipping bit 23 and subtracting its weight copies it into the top
+    // byte, in unsigned arithmetic.
     const unsigned int signBit = 0x800000u;
     return static_cast<int>((GetUnsigned3Byte(buf, inputByteOrder) ^ signBit) - signBit);
 }

@@ -5,32 +5,11 @@
 #include <iconv.h>
 
 #include <climits>
-#include <utility>
 
 namespace {
 
-// The character set written out row by row: runs of consecutive ASCII
-// characters with consecutive EBCDIC codes.
-struct Run
-{
-    char first;
-    char last;
-    unsigned char code;
-};
-
-const Run characterSet[] = {
-    {'0', '9', 0xF0}, {'A', 'I', 0xC1},   {'J', 'R', 0xD1}, {'S', 'Z', 0xE2}, {'a', 'i', 0x81},
-    {'j', 'r', 0x91}, {'s', 'z', 0xA2},   {' ', ' ', 0x40}, {'!', '!', 0x5A}, {'"', '"', 0x7F},
-    {'#', '#', 0x4A}, {'$', '$', 0x5B},   {'%', '%', 0x6C}, {'&', '&', 0x50}, {'\'', '\'', 0x7D},
-    {'(', '(', 0x4D}, {')', ')', 0x5D},   {'*', '*', 0x5C}, {'+', '+', 0x4E}, {',', ',', 0x6B},
-    {'-', '-', 0x60}, {'.', '.', 0x4B},   {'/', '/', 0x61}, {':', ':', 0x7A}, {';', ';', 0x5E},
-    {'<', '<', 0x4C}, {'=', '=', 0x7E},   {'>', '>', 0x6E}, {'?', '?', 0x6F}, {'@', '@', 0x7C},
-    {'[', '[', 0xAD}, {'\\', '\\', 0xE0}, {']', ']', 0xBD}, {'^', '^', 0x5F}, {'_', '_', 0x6D},
-    {'`', '`', 0x79}, {'{', '{', 0x8B},   {'|', '|', 0x6A}, {'}', '}', 0x9B}, {'~', '~', 0x60},
-};
-
-// The rows where the character set departs from code page 1047: character,
-// its code here, its code in code page 1047.
+// The character set is code page 1047 over the printable ASCII characters,
+// but for these five: character, its code here, its code in code page 1047.
 struct Departure
 {
     char character;
@@ -62,12 +41,7 @@ QByteArray toAscii(QByteArray text)
     return text;
 }
 
-unsigned char at(const QByteArray& bytes, int i)
-{
-    return static_cast<unsigned char>(bytes.at(i));
-}
-
-bool isPrintable(unsigned char c)
+bool isPrintableAscii(char c)
 {
     return c >= 0x20 && c < 0x7F;
 }
@@ -102,37 +76,7 @@ class TestEbcdic : public QObject
     Q_OBJECT
 
 private slots:
-    void everyByteBothWays()
-    {
-        QByteArray ebcdic(256, '\0');
-        QByteArray ascii(256, '.');
-        for (const Run& run : characterSet) {
-            for (int c = run.first; c <= run.last; ++c) {
-                const auto code = static_cast<unsigned char>(run.code + (c - run.first));
-                ebcdic[c] = static_cast<char>(code);
-                if (c != '~')
-                    ascii[code] = static_cast<char>(c);
-            }
-        }
-        const QByteArray toEbcdicResult = toEbcdic(everyByteValue());
-        const QByteArray toAsciiResult = toAscii(everyByteValue());
-        for (int i = 0; i < 256; ++i) {
-            const QByteArray where = QByteArray::number(i, 16);
-            QVERIFY2(toEbcdicResult[i] == ebcdic[i], ("ASCII byte 0x" + where).constData());
-            QVERIFY2(toAsciiResult[i] == ascii[i], ("EBCDIC byte 0x" + where).constData());
-        }
-    }
-
-    void printableCharactersSurviveTheRoundTrip()
-    {
-        QByteArray text;
-        for (char c = ' '; c < '~'; ++c)
-            text += c;
-        QCOMPARE(toAscii(toEbcdic(text)), text);
-        QCOMPARE(toAscii(toEbcdic("~")), QByteArray("-"));
-    }
-
-    void agreesWithCodePage1047OutsideItsDepartures()
+    void everyByteAsCodePage1047ButFiveCharacters()
     {
         const QByteArray glibcToEbcdic = convertedByIconv("IBM1047", "ISO-8859-1");
         const QByteArray glibcToLatin1 = convertedByIconv("ISO-8859-1", "IBM1047");
@@ -144,7 +88,7 @@ private slots:
         for (int c = 0x20; c < 0x7F; ++c)
             ebcdic[c] = glibcToEbcdic[c];
         for (int code = 0; code < 256; ++code) {
-            if (isPrintable(at(glibcToLatin1, code)))
+            if (isPrintableAscii(glibcToLatin1[code]))
                 ascii[code] = glibcToLatin1[code];
         }
         for (const Departure& d : departures) {
@@ -153,8 +97,13 @@ private slots:
             if (d.character != '~')
                 ascii[d.code] = d.character;
         }
-        QCOMPARE(toEbcdic(everyByteValue()), ebcdic);
-        QCOMPARE(toAscii(everyByteValue()), ascii);
+        const QByteArray toEbcdicResult = toEbcdic(everyByteValue());
+        const QByteArray toAsciiResult = toAscii(everyByteValue());
+        for (int i = 0; i < 256; ++i) {
+            const QByteArray where = QByteArray::number(i, 16);
+            QVERIFY2(toEbcdicResult[i] == ebcdic[i], ("ASCII byte 0x" + where).constData());
+            QVERIFY2(toAsciiResult[i] == ascii[i], ("EBCDIC byte 0x" + where).constData());
+        }
     }
 
     void convertsExactlyCountBytes_data()
@@ -177,7 +126,7 @@ private slots:
         QFETCH(bool, toEbcdic);
         QFETCH(int, offset);
         QFETCH(int, count);
-        // "A" and EBCDIC 0x00 both change in either direction.
+        // ASCII "A" becomes 0xC1 and EBCDIC 0x00 becomes ".".
         const char original = toEbcdic ? 'A' : '\0';
         const char converted = toEbcdic ? char(0xC1) : '.';
         QByteArray buffer(64, original);
