@@ -1,0 +1,11 @@
+#include "vkapp.h"
+
+int main(int argc, char** argv)
+{
+    args(argc, argv);
+    VkApp app(argc, argv);
+    if (!app.Init())
+        return 1;
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, &QCoreApplication::quit);
+    return app.exec();
+}

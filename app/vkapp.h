@@ -1,0 +1,32 @@
+#ifndef VKAPP_H
+#define VKAPP_H
+
+#include "zelapp.h"
+
+class AppConsole;
+class VkMainWindow;
+
+/** Start-up hook, called first by main() with the command line. Does nothing. */
+void args(int& argc, char** argv);
+
+/**
+ * This program's application object: sets its identity and shows the main
+ * window. The window and the console live until the process ends.
+ */
+class VkApp : public ZelApp
+{
+    Q_OBJECT
+
+public:
+    VkApp(int& argc, char** argv);
+    ~VkApp() override;
+
+    /** Sets name and version, then creates and shows the main window. */
+    bool Init() override;
+
+    /** The message console; set by the main window. */
+    AppConsole* Console = nullptr;
+    VkMainWindow* MainWindow = nullptr;
+};
+
+#endif

@@ -1,0 +1,168 @@
+#include "appconsole.h"
+
+#include "zelapp.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTextEdit>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const QString WarningPrefix = QStringLiteral(" ** Warning:   ");
+const QString ErrorPrefix = QStringLiteral(" *** Error:   ");
+const QString DebugPrefix = QStringLiteral("  * Debug:   ");
+const QString LowLevelPrefix = QStringLiteral("  * LowLevel:   ");
+
+// In the locale's encoding, so that text outside ASCII reaches the terminal
+// intact; flushed so that reports keep their place among other output.
+void WriteToStandardOutput(const QString& message)
+{
+    const QByteArray line = message.toLocal8Bit() + '\n';
+    std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+AppConsole::AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName,
+                       int verbosity)
+    : QObject(nullptr)
+    , HasGui(theApp->HasInterface)
+    , OutputText(textCtrl)
+    , TheApp(theApp)
+    , Parent(theApp->MainWidget)
+    , Title(theApp->Name)
+    , Verbosity(verbosity)
+{
+    Open(fileName);
+}
+
+// The stream goes before the file it writes to.
+AppConsole::~AppConsole() = default;
+
+void AppConsole::Open(const QString& fileName)
+{
+    Close();
+    Filename.clear();
+    if (fileName.isEmpty())
+        return;
+
+    // The last "." anywhere in the name, a directory part included.
+    const int lastDot = fileName.lastIndexOf(QLatin1Char('.'));
+    const QString baseName = lastDot < 0 ? fileName : fileName.left(lastDot);
+    Filename = TheApp->GetHomeDir() + QLatin1Char('/') + baseName + QStringLiteral(".console");
+
+    auto file = std::make_unique<QFile>(Filename);
+    if (!file->open(QIODevice::WriteOnly)) {
+        ErrorMessage(tr("error opening file: %1").arg(Filename), true);
+        return;
+    }
+    File = std::move(file);
+    Output = std::make_unique<QTextStream>(File.get());
+}
+
+void AppConsole::Close()
+{
+    if (!Output)
+        return;
+    Output->flush();
+    Output.reset();
+    File.reset();
+}
+
+void AppConsole::Message(const QString& message)
+{
+    if (OutputText)
+        OutputText->append(message);
+    else if (HasGui)
+        QMessageBox::information(Parent, Title, message);
+    else
+        WriteToStandardOutput(message);
+
+    if (Output) {
+        *Output << message << '\n';
+        Output->flush();
+    }
+}
+
+void AppConsole::ErrorMessage(const QString& message, bool postDialog)
+{
+    const QString text = ErrorPrefix + message;
+    Message(text);
+    if (OutputText && postDialog)
+        QMessageBox::critical(Parent, tr("Error"), text);
+}
+
+void AppConsole::WarningMessage(const QString& message, bool postDialog)
+{
+    const QString text = WarningPrefix + message;
+    Message(text);
+    if (OutputText && postDialog)
+        QMessageBox::warning(Parent, tr("Warning"), text);
+}
+
+void AppConsole::DebugMessage(const QString& message)
+{
+    if (Verbosity == 2 || Verbosity == 3)
+        Message(DebugPrefix + message);
+}
+
+void AppConsole::LowLevelMessage(const QString& message)
+{
+    if (Verbosity == 3)
+        Message(LowLevelPrefix + message);
+}
+
+int AppConsole::GetVerbosityLevel() const
+{
+    return Verbosity;
+}
+
+void AppConsole::SetVerbosityLevel(int verbosity)
+{
+    Verbosity = verbosity;
+}
+
+QString AppConsole::GetName() const
+{
+    return Filename;
+}
+
+QString AppConsole::GetText() const
+{
+    return OutputText ? OutputText->toPlainText() : QString();
+}
+
+void AppConsole::ProcessThreadMsg(QString message, int type)
+{
+    switch (type) {
+    case ThreadMessage:
+        Message(message);
+        break;
+    case ThreadWarning:
+        WarningMessage(message, false);
+        break;
+    case ThreadError:
+        ErrorMessage(message, false);
+        break;
+    case ThreadDebug:
+        DebugMessage(message);
+        break;
+    case ThreadLowLevel:
+        LowLevelMessage(message);
+        break;
+    default:
+        break;
+    }
+}
+
+void AppConsole::ProcessThreadDlgMsg(QString message, int type)
+{
+    if (type == ThreadWarning)
+        WarningMessage(message, true);
+    else if (type == ThreadError)
+        ErrorMessage(message, true);
+}

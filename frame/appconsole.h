@@ -1,0 +1,93 @@
+#ifndef APPCONSOLE_H
+#define APPCONSOLE_H
+
+#include "zelconsole.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QFile;
+class QTextEdit;
+class QTextStream;
+class QWidget;
+class ZelApp;
+
+/**
+ * The frame's message console. Each report is shown on exactly one target:
+ * the text widget when there is one, else a modal information box when the
+ * program has an interface, else standard output. When the console has a
+ * log file, every report is also appended to it as one line and flushed.
+ *
+ * Reports carry a fixed prefix by severity. Debug reports are written at
+ * verbosity 2 and 3, low-level reports at verbosity 3 only.
+ *
+ * The console belongs to the GUI thread. Other threads reach it through a
+ * ZelThreadMessenger, whose calls are queued to the console's thread.
+ */
+class AppConsole : public QObject, public ZelConsole
+{
+    Q_OBJECT
+
+public:
+    /** Type codes that the thread entry points accept. */
+    enum ThreadMessageType {
+        ThreadMessage = 0,
+        ThreadWarning = 1,
+        ThreadError = 2,
+        ThreadDebug = 3,
+        ThreadLowLevel = 4,
+    };
+
+    /**
+     * Takes the interface flag, main widget and name of @p theApp as they
+     * are now. @p textCtrl may be null. A non-empty @p fileName opens a log,
+     * see Open().
+     */
+    AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName, int verbosity);
+    ~AppConsole() override;
+
+    /**
+     * Closes the current log, if any, and starts a new, empty one at the
+     * home directory, "/", @p fileName without its last extension, and
+     * ".console". An empty @p fileName opens no log. A file that cannot be
+     * opened is reported as an error and the console goes on without a log.
+     */
+    void Open(const QString& fileName);
+    /** Ends logging; later reports reach the display target only. */
+    void Close();
+
+    void Message(const QString& message) override;
+    void ErrorMessage(const QString& message, bool postDialog) override;
+    void WarningMessage(const QString& message, bool postDialog) override;
+    void DebugMessage(const QString& message) override;
+    void LowLevelMessage(const QString& message) override;
+
+    int GetVerbosityLevel() const;
+    void SetVerbosityLevel(int verbosity);
+
+    /** Full path of the log file; empty when no log was asked for. */
+    QString GetName() const;
+    /** Plain text of the text widget; empty without one. */
+    QString GetText() const;
+
+private slots:
+    void ProcessThreadMsg(QString message, int type);
+    void ProcessThreadDlgMsg(QString message, int type);
+
+private:
+    friend class ZelThreadMessenger;
+
+    bool HasGui;
+    QTextEdit* OutputText;
+    std::unique_ptr<QFile> File;
+    std::unique_ptr<QTextStream> Output;
+    ZelApp* TheApp;
+    QWidget* Parent;
+    QString Title;
+    int Verbosity;
+    QString Filename;
+};
+
+#endif
