@@ -2,14 +2,11 @@
 
 #include "vkmainwindow.h"
 
-void args(int& /*argc*/, char** /*argv*/)
-{
-}
+void args(int& /*argc*/, char** /*argv*/) {}
 
 VkApp::VkApp(int& argc, char** argv)
     : ZelApp(argc, argv, true)
-{
-}
+{}
 
 VkApp::~VkApp() = default;
 

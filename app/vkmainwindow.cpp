@@ -22,9 +22,9 @@ VkMainWindow::VkMainWindow(VkApp* app, QWidget* parent, Qt::WindowFlags flags)
     // After the flags: setting them re-creates the native window, which would
     // shift a restored position by the size of the window manager's frame.
     readSettings();
-    VersionTx->setText(tr("version %1.%2")
-                           .arg(QString::number(TheApp->MajorVersion),
-                                QString::number(TheApp->MinorVersion)));
+    VersionTx->setText(
+        tr("version %1.%2")
+            .arg(QString::number(TheApp->MajorVersion), QString::number(TheApp->MinorVersion)));
     TheApp->Console = new AppConsole(TheApp, nullptr, QString(), 1);
 }
 

@@ -27,8 +27,7 @@ void WriteToStandardOutput(const QString& message)
 
 } // namespace
 
-AppConsole::AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName,
-                       int verbosity)
+AppConsole::AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName, int verbosity)
     : QObject(nullptr)
     , HasGui(theApp->HasInterface)
     , OutputText(textCtrl)

@@ -44,6 +44,10 @@ expect_clean_exit() {
     ((status == 0)) || fail "exit status $status, expected 0"
 }
 
+window_size() {
+    xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}'
+}
+
 # The window manager places the window asynchronously: poll for the position.
 expect_position() {
     local expected=$1
@@ -55,7 +59,7 @@ virtual_display_start
 
 echo "run 1: fixed size, move, close through the window manager"
 start_program
-size=$(xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}')
+size=$(window_size)
 [[ "$size" == 250x390 ]] || fail "window is $size, expected 250x390"
 actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
 [[ "$actions" == *_NET_WM_ACTION_MOVE* ]] || fail "window manager actions not announced: $actions"
@@ -64,7 +68,7 @@ for action in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
 done
 xdotool windowsize "$window" 400 500
 sleep 0.3
-size=$(xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}')
+size=$(window_size)
 [[ "$size" == 250x390 ]] || fail "window was resized to $size"
 
 xdotool windowmove "$window" 317 211

@@ -14,7 +14,8 @@
 class MessageBoxRecorder
 {
 public:
-    struct Box {
+    struct Box
+    {
         QString title;
         QString text;
         QMessageBox::Icon icon;

@@ -13,6 +13,12 @@ public:
     bool Init() override { return true; }
 };
 
+/** The running test application. */
+inline TestApp* testApp()
+{
+    return static_cast<TestApp*>(QCoreApplication::instance());
+}
+
 /** Runs the test object inside a TestApp with a graphical interface. */
 #define ZEL_FRAME_TEST_MAIN(TestObject)                                                            \
     int main(int argc, char** argv)                                                                \

@@ -19,37 +19,18 @@ const QString Error = QStringLiteral(" *** Error:   ");
 const QString Debug = QStringLiteral("  * Debug:   ");
 const QString LowLevel = QStringLiteral("  * LowLevel:   ");
 
-ZelApp* app()
-{
-    return static_cast<ZelApp*>(QCoreApplication::instance());
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// Reports through the operation that belongs to a type code, without boxes.
+// Reports through the thread entry point, which calls the operation of the
+// severity that the type code names.
 void report(AppConsole& console, int type, const QString& message)
 {
-    switch (type) {
-    case AppConsole::ThreadMessage:
-        console.Message(message);
-        break;
-    case AppConsole::ThreadWarning:
-        console.WarningMessage(message, false);
-        break;
-    case AppConsole::ThreadError:
-        console.ErrorMessage(message, false);
-        break;
-    case AppConsole::ThreadDebug:
-        console.DebugMessage(message);
-        break;
-    case AppConsole::ThreadLowLevel:
-        console.LowLevelMessage(message);
-        break;
-    }
+    QVERIFY(QMetaObject::invokeMethod(&console, "ProcessThreadMsg", Q_ARG(QString, message),
+                                      Q_ARG(int, type)));
 }
 
 // Records on which thread and in which order messages are handled.
@@ -105,8 +86,8 @@ void TestAppConsole::init()
 {
     home = std::make_unique<QTemporaryDir>();
     QVERIFY(home->isValid());
-    app()->Name = QStringLiteral("Console Test");
-    app()->HomeDir = home->path();
+    testApp()->Name = QStringLiteral("Console Test");
+    testApp()->HomeDir = home->path();
     widget.clear();
 }
 
@@ -116,7 +97,8 @@ void TestAppConsole::severityAndVerbosity_data()
     QTest::addColumn<int>("verbosity");
     QTest::addColumn<QString>("expected");
 
-    const struct {
+    const struct
+    {
         const char* name;
         int type;
         QString prefix;
@@ -145,7 +127,7 @@ void TestAppConsole::severityAndVerbosity()
     QFETCH(int, verbosity);
     QFETCH(QString, expected);
 
-    AppConsole console(app(), &widget, QStringLiteral("levels.log"), verbosity);
+    AppConsole console(testApp(), &widget, QStringLiteral("levels.log"), verbosity);
     MessageBoxRecorder recorder;
     report(console, type, QStringLiteral("disk 90% full"));
 
@@ -157,7 +139,7 @@ void TestAppConsole::severityAndVerbosity()
 
 void TestAppConsole::informationBoxWithoutTextWidget()
 {
-    AppConsole console(app(), nullptr, QStringLiteral("box.log"), 1);
+    AppConsole console(testApp(), nullptr, QStringLiteral("box.log"), 1);
     MessageBoxRecorder recorder;
     console.Message(QStringLiteral("ready"));
 
@@ -178,10 +160,10 @@ void TestAppConsole::extraBoxes_data()
     QTest::addColumn<int>("boxIcon");
 
     const int info = QMessageBox::Information;
-    QTest::newRow("warning, widget, box") << false << true << true << "Warning"
-                                          << int(QMessageBox::Warning);
-    QTest::newRow("error, widget, box") << true << true << true << "Error"
-                                        << int(QMessageBox::Critical);
+    QTest::newRow("warning, widget, box")
+        << false << true << true << "Warning" << int(QMessageBox::Warning);
+    QTest::newRow("error, widget, box")
+        << true << true << true << "Error" << int(QMessageBox::Critical);
     QTest::newRow("warning, widget, no box") << false << true << false << "" << 0;
     QTest::newRow("error, widget, no box") << true << true << false << "" << 0;
     QTest::newRow("warning, no widget, box") << false << false << true << "Console Test" << info;
@@ -197,7 +179,7 @@ void TestAppConsole::extraBoxes()
     QFETCH(QString, boxTitle);
     QFETCH(int, boxIcon);
 
-    AppConsole console(app(), withWidget ? &widget : nullptr, QString(), 1);
+    AppConsole console(testApp(), withWidget ? &widget : nullptr, QString(), 1);
     MessageBoxRecorder recorder;
     if (error)
         console.ErrorMessage(QStringLiteral("no space"), postDialog);
@@ -221,12 +203,18 @@ void TestAppConsole::logName_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("logName");
 
-    QTest::newRow("extension") << "run.log" << "run.console";
-    QTest::newRow("two dots") << "x.y.log" << "x.y.console";
-    QTest::newRow("no dot") << "name" << "name.console";
-    QTest::newRow("only an extension") << ".log" << ".console";
-    QTest::newRow("dot in directory") << "dir.d/name" << "dir.console";
-    QTest::newRow("subdirectory") << "dir/run.log" << "dir/run.console";
+    QTest::newRow("extension") << "run.log"
+                               << "run.console";
+    QTest::newRow("two dots") << "x.y.log"
+                              << "x.y.console";
+    QTest::newRow("no dot") << "name"
+                            << "name.console";
+    QTest::newRow("only an extension") << ".log"
+                                       << ".console";
+    QTest::newRow("dot in directory") << "dir.d/name"
+                                      << "dir.console";
+    QTest::newRow("subdirectory") << "dir/run.log"
+                                  << "dir/run.console";
 }
 
 void TestAppConsole::logName()
@@ -235,7 +223,7 @@ void TestAppConsole::logName()
     QFETCH(QString, logName);
 
     QVERIFY(QDir(home->path()).mkdir(QStringLiteral("dir")));
-    AppConsole console(app(), &widget, fileName, 1);
+    AppConsole console(testApp(), &widget, fileName, 1);
     console.Message(QStringLiteral("hello"));
 
     QCOMPARE(console.GetName(), homeFile(logName));
@@ -246,7 +234,7 @@ void TestAppConsole::logName()
 void TestAppConsole::emptyFileNameKeepsNoLog()
 {
     MessageBoxRecorder recorder;
-    AppConsole console(app(), &widget, QString(), 1);
+    AppConsole console(testApp(), &widget, QString(), 1);
     console.Message(QStringLiteral("hello"));
 
     QVERIFY(console.GetName().isEmpty());
@@ -263,7 +251,7 @@ void TestAppConsole::logIsTruncatedAndHoldsOneLinePerMessage()
     old.write("left over from the last run\n");
     old.close();
 
-    AppConsole console(app(), &widget, QStringLiteral("trunc.log"), 1);
+    AppConsole console(testApp(), &widget, QStringLiteral("trunc.log"), 1);
     QCOMPARE(readFile(path), QByteArray());
 
     // Read while the console is open: every message is flushed at once.
@@ -280,8 +268,10 @@ void TestAppConsole::unopenableLog_data()
 
     const QString missing =
         QStringLiteral("zel-missing-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QTest::newRow("missing directory") << false << "nowhere/run.log" << "nowhere/run.console";
-    QTest::newRow("directory in its place") << false << "taken.log" << "taken.console";
+    QTest::newRow("missing directory") << false << "nowhere/run.log"
+                                       << "nowhere/run.console";
+    QTest::newRow("directory in its place") << false << "taken.log"
+                                            << "taken.console";
     // An empty home directory puts the log in the root directory.
     QTest::newRow("empty home") << true << missing + "/run.log" << missing + "/run.console";
 }
@@ -294,10 +284,10 @@ void TestAppConsole::unopenableLog()
 
     QVERIFY(QDir(home->path()).mkdir(QStringLiteral("taken.console")));
     if (emptyHome)
-        app()->HomeDir.clear();
-    const QString logPath = app()->GetHomeDir() + QLatin1Char('/') + logName;
+        testApp()->HomeDir.clear();
+    const QString logPath = testApp()->GetHomeDir() + QLatin1Char('/') + logName;
     MessageBoxRecorder recorder;
-    AppConsole console(app(), &widget, fileName, 1);
+    AppConsole console(testApp(), &widget, fileName, 1);
 
     const QString report = QStringLiteral(" *** Error:   error opening file: ") + logPath;
     QCOMPARE(console.GetName(), logPath);
@@ -313,7 +303,7 @@ void TestAppConsole::unopenableLog()
 
 void TestAppConsole::closeEndsLogging()
 {
-    auto* console = new AppConsole(app(), &widget, QStringLiteral("closed.log"), 1);
+    auto* console = new AppConsole(testApp(), &widget, QStringLiteral("closed.log"), 1);
     console->Message(QStringLiteral("logged"));
     console->Close();
     console->Message(QStringLiteral("shown only"));
@@ -326,7 +316,7 @@ void TestAppConsole::closeEndsLogging()
 
 void TestAppConsole::secondOpenKeepsFirstLog()
 {
-    AppConsole console(app(), &widget, QStringLiteral("first.log"), 1);
+    AppConsole console(testApp(), &widget, QStringLiteral("first.log"), 1);
     console.Message(QStringLiteral("one"));
     console.Open(QStringLiteral("second.log"));
     console.Message(QStringLiteral("two"));
@@ -345,19 +335,23 @@ void TestAppConsole::threadSlots_data()
 
     const QByteArray plain = "ProcessThreadMsg";
     const QByteArray dialog = "ProcessThreadDlgMsg";
-    QTest::newRow("plain 0") << plain << 0 << "work" << "";
-    QTest::newRow("plain 1") << plain << 1 << Warning + "work" << "";
-    QTest::newRow("plain 2") << plain << 2 << Error + "work" << "";
-    QTest::newRow("plain 3") << plain << 3 << Debug + "work" << "";
-    QTest::newRow("plain 4") << plain << 4 << LowLevel + "work" << "";
-    QTest::newRow("plain 5") << plain << 5 << "" << "";
-    QTest::newRow("plain -1") << plain << -1 << "" << "";
-    QTest::newRow("dialog 0") << dialog << 0 << "" << "";
-    QTest::newRow("dialog 1") << dialog << 1 << Warning + "work" << "Warning";
-    QTest::newRow("dialog 2") << dialog << 2 << Error + "work" << "Error";
-    QTest::newRow("dialog 3") << dialog << 3 << "" << "";
-    QTest::newRow("dialog 4") << dialog << 4 << "" << "";
-    QTest::newRow("dialog 5") << dialog << 5 << "" << "";
+    // Every severity's type code is covered by severityAndVerbosity.
+    QTest::newRow("plain 5") << plain << 5 << ""
+                             << "";
+    QTest::newRow("plain -1") << plain << -1 << ""
+                              << "";
+    QTest::newRow("dialog 0") << dialog << 0 << ""
+                              << "";
+    QTest::newRow("dialog 1") << dialog << 1 << Warning + "work"
+                              << "Warning";
+    QTest::newRow("dialog 2") << dialog << 2 << Error + "work"
+                              << "Error";
+    QTest::newRow("dialog 3") << dialog << 3 << ""
+                              << "";
+    QTest::newRow("dialog 4") << dialog << 4 << ""
+                              << "";
+    QTest::newRow("dialog 5") << dialog << 5 << ""
+                              << "";
 }
 
 void TestAppConsole::threadSlots()
@@ -367,7 +361,7 @@ void TestAppConsole::threadSlots()
     QFETCH(QString, expected);
     QFETCH(QString, boxTitle);
 
-    AppConsole console(app(), &widget, QString(), 3);
+    AppConsole console(testApp(), &widget, QString(), 3);
     MessageBoxRecorder recorder;
     QVERIFY(QMetaObject::invokeMethod(&console, slot.constData(),
                                       Q_ARG(QString, QStringLiteral("work")), Q_ARG(int, type)));
@@ -380,14 +374,14 @@ void TestAppConsole::threadSlots()
 
 void TestAppConsole::workerMessagesArriveInOrderOnGuiThread()
 {
-    RecordingConsole console(app(), &widget, QString(), 1);
+    RecordingConsole console(testApp(), &widget, QString(), 1);
     ZelThreadMessenger messenger(&console);
     const int count = 200;
 
     QThread* worker = QThread::create([&messenger] {
         for (int i = 0; i < count; ++i)
-            messenger.Report(QString::number(i), i % 2 ? AppConsole::ThreadError
-                                                       : AppConsole::ThreadMessage);
+            messenger.Report(QString::number(i),
+                             i % 2 ? AppConsole::ThreadError : AppConsole::ThreadMessage);
     });
     worker->start();
     QVERIFY(worker->wait(10000));

@@ -113,13 +113,16 @@ void TestVkMainWindow::closingStoresGeometryInOrganisationFile()
     const QString configHome = QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
     QVERIFY(!configHome.isEmpty());
 
+    const QString organisationFile = configHome + QStringLiteral("/Zelmorra Corp.conf");
+    QFile::remove(organisationFile);
+    QDir(configHome + QStringLiteral("/Zelmorra Corp")).removeRecursively();
+
     auto window = std::make_unique<VkMainWindow>(app());
     window->move(140, 60);
     window->show();
     window->Quit->click();
     QVERIFY(!window->isVisible());
 
-    const QString organisationFile = configHome + QStringLiteral("/Zelmorra Corp.conf");
     QVERIFY(QFile::exists(organisationFile));
     QVERIFY(!QFile::exists(configHome + QStringLiteral("/Zelmorra Corp")));
     QSettings settings(QCoreApplication::organizationName(), QString());

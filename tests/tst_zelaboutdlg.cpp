@@ -3,15 +3,6 @@
 
 #include <QPointer>
 
-namespace {
-
-ZelApp* app()
-{
-    return static_cast<ZelApp*>(QCoreApplication::instance());
-}
-
-} // namespace
-
 class TestZelAboutDlg : public QObject
 {
     Q_OBJECT
@@ -34,8 +25,8 @@ void TestZelAboutDlg::showsIdentity_data()
     QTest::newRow("program") << "ZEL Vornik" << 5 << 0 << 0 << "ZEL Vornik   version 5.0.0";
     QTest::newRow("no padding") << "ZEL Vornik" << 5 << 10 << 2 << "ZEL Vornik   version 5.10.2";
     QTest::newRow("empty name") << "" << 5 << 0 << 0 << "   version 5.0.0";
-    QTest::newRow("percent in name") << "Fix 100%2 %1" << 1 << 2 << 3
-                                     << "Fix 100%2 %1   version 1.2.3";
+    QTest::newRow("percent in name")
+        << "Fix 100%2 %1" << 1 << 2 << 3 << "Fix 100%2 %1   version 1.2.3";
 }
 
 void TestZelAboutDlg::showsIdentity()
@@ -46,11 +37,11 @@ void TestZelAboutDlg::showsIdentity()
     QFETCH(int, release);
     QFETCH(QString, line);
 
-    app()->Name = name;
-    app()->MajorVersion = major;
-    app()->MinorVersion = minor;
-    app()->Release = release;
-    ZelAboutDlg dialog(app());
+    testApp()->Name = name;
+    testApp()->MajorVersion = major;
+    testApp()->MinorVersion = minor;
+    testApp()->Release = release;
+    ZelAboutDlg dialog(testApp());
 
     QCOMPARE(dialog.windowTitle(), name);
     QCOMPARE(dialog.ApplicationTx->text(), line);
@@ -58,11 +49,11 @@ void TestZelAboutDlg::showsIdentity()
 
 void TestZelAboutDlg::form()
 {
-    ZelAboutDlg dialog(app());
+    ZelAboutDlg dialog(testApp());
 
     QCOMPARE(dialog.objectName(), QStringLiteral("ZelAboutDlgUi"));
     QCOMPARE(dialog.size(), QSize(479, 200));
-    QCOMPARE(dialog.parentWidget(), app()->MainWidget);
+    QCOMPARE(dialog.parentWidget(), testApp()->MainWidget);
     QCOMPARE(dialog.Close->text(), QStringLiteral("OK"));
     QVERIFY(dialog.CopyrightTx->text().contains(QStringLiteral("Zelmorra Corp")));
     QVERIFY(dialog.ApplicationTx->font().bold());
@@ -73,10 +64,10 @@ void TestZelAboutDlg::form()
 
 void TestZelAboutDlg::onAboutIsModalAndClosedByButton()
 {
-    app()->Name = QStringLiteral("ZEL Vornik");
-    app()->MajorVersion = 5;
-    app()->MinorVersion = 0;
-    app()->Release = 0;
+    testApp()->Name = QStringLiteral("ZEL Vornik");
+    testApp()->MajorVersion = 5;
+    testApp()->MinorVersion = 0;
+    testApp()->Release = 0;
 
     QPointer<ZelAboutDlg> shown;
     bool modal = false;
@@ -89,7 +80,7 @@ void TestZelAboutDlg::onAboutIsModalAndClosedByButton()
         line = shown->ApplicationTx->text();
         shown->Close->click();
     });
-    app()->OnAbout();
+    testApp()->OnAbout();
 
     QVERIFY(modal);
     QCOMPARE(line, QStringLiteral("ZEL Vornik   version 5.0.0"));
