@@ -17,11 +17,6 @@
 
 namespace {
 
-ZelApp* app()
-{
-    return static_cast<ZelApp*>(QCoreApplication::instance());
-}
-
 const QString ErrorPrefix = QStringLiteral(" *** Error:   ");
 
 // Messages that a formatting step would change: placeholders, a lone "%",
@@ -53,7 +48,7 @@ private:
 void TestConsolePaths::init()
 {
     QVERIFY(root.isValid());
-    app()->Name = QStringLiteral("Paths Test");
+    testApp()->Name = QStringLiteral("Paths Test");
     widget.clear();
 }
 
@@ -85,10 +80,10 @@ void TestConsolePaths::logNameAndMessagesUnchanged()
 
     QVERIFY(QDir(root.path()).mkpath(homeName));
     const QString home = root.filePath(homeName);
-    app()->HomeDir = home;
+    testApp()->HomeDir = home;
     const QString logPath = home + QLatin1Char('/') + logName;
     {
-        AppConsole console(app(), &widget, fileName, 1);
+        AppConsole console(testApp(), &widget, fileName, 1);
         for (const QString& message : Messages)
             console.Message(message);
         QCOMPARE(console.GetName(), logPath);
@@ -128,13 +123,13 @@ void TestConsolePaths::unopenableLogReportsItsPath()
         QVERIFY(QDir().mkpath(home));
         QVERIFY(QFile::setPermissions(home, QFile::ReadOwner | QFile::ExeOwner));
     }
-    app()->HomeDir = home;
+    testApp()->HomeDir = home;
     const QString logPath = home + QLatin1Char('/') + fileName.left(fileName.lastIndexOf('.')) +
                             QStringLiteral(".console");
     const QString report = ErrorPrefix + QStringLiteral("error opening file: ") + logPath;
 
     MessageBoxRecorder recorder;
-    AppConsole console(app(), &widget, fileName, 1);
+    AppConsole console(testApp(), &widget, fileName, 1);
     QCOMPARE(console.GetText(), report);
     QCOMPARE(recorder.boxes.size(), 1);
     QCOMPARE(recorder.boxes[0].text, report);

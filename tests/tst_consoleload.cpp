@@ -1,0 +1,104 @@
+// Load on the console's thread entry point: four worker threads each send
+// 25,000 messages through a ZelThreadMessenger into a console with a text
+// widget while the GUI thread runs its event loop. Every message must
+// arrive, each thread's in the order sent, and a timer on the GUI thread
+// must keep firing while they do. The time taken and the longest pause of
+// the event loop are printed, not judged: they depend on the machine.
+
+#include "appconsole.h"
+#include "testapp.h"
+#include "zelthreadmessenger.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int WorkerCount = 4;
+constexpr int MessagesPerWorker = 25000;
+constexpr int TotalMessages = WorkerCount * MessagesPerWorker;
+
+} // namespace
+
+class TestConsoleLoad : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyMessageArrivesInOrder();
+};
+
+void TestConsoleLoad::everyMessageArrivesInOrder()
+{
+    QTextEdit widget;
+    AppConsole console(testApp(), &widget, QString(), 1);
+    ZelThreadMessenger messenger(&console);
+
+    std::vector<std::unique_ptr<QThread>> workers;
+    for (int worker = 0; worker < WorkerCount; ++worker) {
+        workers.emplace_back(QThread::create([&messenger, worker] {
+            const QString sender = QStringLiteral("worker %1 message ").arg(worker);
+            for (int i = 0; i < MessagesPerWorker; ++i)
+                messenger.Report(sender + QString::number(i), AppConsole::ThreadMessage);
+        }));
+    }
+
+    // The heartbeat measures how long the event loop goes without turning;
+    // it ends the loop once every message is in the widget.
+    QEventLoop loop;
+    QElapsedTimer clock;
+    qint64 lastBeat = 0;
+    qint64 longestPause = 0;
+    int beatsWhileDelivering = 0;
+    QTimer heartbeat;
+    heartbeat.setInterval(5);
+    connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longestPause = qMax(longestPause, now - lastBeat);
+        lastBeat = now;
+        if (widget.document()->blockCount() < TotalMessages)
+            ++beatsWhileDelivering;
+        else
+            loop.quit();
+    });
+    QTimer::singleShot(300000, &loop, [&loop] { loop.exit(1); });
+
+    clock.start();
+    heartbeat.start();
+    for (const auto& worker : workers)
+        worker->start();
+    const int timedOut = loop.exec();
+    const qint64 elapsed = clock.elapsed();
+    for (const auto& worker : workers)
+        QVERIFY(worker->wait(60000));
+
+    qInfo("%d messages from %d threads delivered in %lld ms; event loop turned %d times "
+          "meanwhile, longest pause %lld ms",
+          TotalMessages, WorkerCount, elapsed, beatsWhileDelivering, longestPause);
+    QCOMPARE(timedOut, 0);
+    QCOMPARE(widget.document()->blockCount(), TotalMessages);
+    QVERIFY(beatsWhileDelivering > 0);
+
+    std::vector<int> nextFrom(WorkerCount, 0);
+    for (QTextBlock block = widget.document()->begin(); block.isValid(); block = block.next()) {
+        const QStringList words = block.text().split(QLatin1Char(' '));
+        QCOMPARE(words.size(), 4);
+        const int worker = words[1].toInt();
+        QVERIFY(worker >= 0 && worker < WorkerCount);
+        QCOMPARE(words[3].toInt(), nextFrom[worker]);
+        ++nextFrom[worker];
+    }
+    for (int worker = 0; worker < WorkerCount; ++worker)
+        QCOMPARE(nextFrom[worker], MessagesPerWorker);
+}
+
+ZEL_FRAME_TEST_MAIN(TestConsoleLoad)
+#include "tst_consoleload.moc"
