@@ -1,29 +1,53 @@
 #include "zelfunctions.h"
 
+#include "ibmfloatx86.h"
 #include "ibmpaths.h"
-#include "ibmword.h"
-
-#include <QtEndian>
+#include "ibmscalar.h"
 
 namespace zel {
 
+namespace {
+
+using Kernel = void (*)(const char* in, char* out, std::size_t samples);
+
+struct Kernels
+{
+    Kernel ibmToFloat;
+    Kernel floatToIbm;
+};
+
+// The kernels of `path`, or the scalar ones when this processor cannot run it.
+Kernels KernelsOn(IbmPath path)
+{
+    switch (IbmPathAvailable(path) ? path : IbmPath::Scalar) {
+#ifdef ZEL_X86_PATHS
+    case IbmPath::Avx2:
+        return {IbmToFloatAvx2, FloatToIbmAvx2};
+    case IbmPath::Sse2:
+        return {IbmToFloatSse2, FloatToIbmSse2};
+#endif
+    default:
+        return {IbmToFloatScalar, FloatToIbmScalar};
+    }
+}
+
+// Number of samples to convert; none for a count below one.
+std::size_t SampleCount(int samples)
+{
+    return samples > 0 ? std::size_t(samples) : 0;
+}
+
+} // namespace
+
 void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples)
 {
-    static_cast<void>(path);
-    char* out = reinterpret_cast<char*>(outData);
-    const std::size_t bytes = samples > 0 ? 4 * std::size_t(samples) : 0;
-    for (std::size_t at = 0; at < bytes; at += 4)
-        qToUnaligned(IbmWordToFloatBits(qFromLittleEndian<quint32>(inData + at)), out + at);
+    KernelsOn(path).ibmToFloat(inData, reinterpret_cast<char*>(outData), SampleCount(samples));
 }
 
 void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples)
 {
-    static_cast<void>(path);
-    const char* in = reinterpret_cast<const char*>(inData);
-    const std::size_t bytes = samples > 0 ? 4 * std::size_t(samples) : 0;
-    for (std::size_t at = 0; at < bytes; at += 4)
-        qToLittleEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)),
-                                 outData + at);
+    KernelsOn(path).floatToIbm(reinterpret_cast<const char*>(inData), outData,
+                               SampleCount(samples));
 }
 
 } // namespace zel

@@ -1,10 +1,38 @@
 #include "ibmpaths.h"
 
+#include <iterator>
+
 namespace zel {
+
+namespace {
+
+constexpr int pathCount = int(std::size(allIbmPaths));
+
+// Whether this processor runs each path, by the path's value; worked out on
+// first use.
+struct Availability
+{
+    bool byPath[pathCount] = {true}; // the scalar path, value 0
+
+    Availability()
+    {
+#ifdef ZEL_X86_PATHS
+        // This may run before the start-up code that initialises the
+        // processor checks otherwise.
+        __builtin_cpu_init();
+        byPath[int(IbmPath::Sse2)] = __builtin_cpu_supports("sse2");
+        byPath[int(IbmPath::Avx2)] = __builtin_cpu_supports("avx2");
+#endif
+    }
+};
+
+} // namespace
 
 bool IbmPathAvailable(IbmPath path)
 {
-    return path == IbmPath::Scalar;
+    static const Availability availability;
+    const int index = int(path);
+    return index >= 0 && index < pathCount && availability.byPath[index];
 }
 
 std::vector<IbmPath> AvailableIbmPaths()
@@ -19,7 +47,8 @@ std::vector<IbmPath> AvailableIbmPaths()
 
 IbmPath IbmPathInUse()
 {
-    return IbmPath::Scalar;
+    static const IbmPath fastest = AvailableIbmPaths().back();
+    return fastest;
 }
 
 const char* IbmPathName(IbmPath path)

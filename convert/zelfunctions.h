@@ -41,6 +41,13 @@ int BcdToInt(char* bcdValue, int byteOffset, bool oddBit, int numberOfDigits);
 // `wordSize` of 2, 4 or 8. Any other size leaves the bytes untouched.
 void ByteSwap(unsigned char* x, int wordSize);
 
+// Reverses, in place, the bytes of each of the `words` consecutive words of
+// `wordSize` bytes at `x`, as ByteSwap does for one, for a `wordSize` of 2,
+// 4 or 8; any other size leaves the bytes untouched. Turns a whole array of
+// big-endian file words, such as IBM samples, into the order IbmToFloat
+// reads, and back after FloatToIbm.
+void ByteSwapArray(unsigned char* x, int wordSize, int words);
+
 // Unsigned value (0 to 16777215) of the three bytes at `buf`: most
 // significant byte first for an `inputByteOrder` of 0, least significant
 // first for any other value.

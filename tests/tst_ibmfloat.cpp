@@ -61,7 +61,7 @@ private slots:
     void countsBelowOneTouchNothing();
     void pathsAgreeOnUnalignedAndInPlaceBuffers_data();
     void pathsAgreeOnUnalignedAndInPlaceBuffers();
-    void dispatchAndPathNames();
+    void dispatch();
 };
 
 void TestIbmFloat::knownValues_data()
@@ -207,12 +207,8 @@ void TestIbmFloat::pathsAgreeOnUnalignedAndInPlaceBuffers()
     }
 }
 
-void TestIbmFloat::dispatchAndPathNames()
+void TestIbmFloat::dispatch()
 {
-    QCOMPARE(zel::IbmPathName(IbmPath::Scalar), "scalar");
-    QCOMPARE(zel::IbmPathName(IbmPath::Sse2), "sse2");
-    QCOMPARE(zel::IbmPathName(IbmPath::Avx2), "avx2");
-    QVERIFY(zel::IbmPathAvailable(IbmPath::Scalar));
     QVERIFY(zel::IbmPathAvailable(zel::IbmPathInUse()));
     qInfo("in use: %s", zel::IbmPathName(zel::IbmPathInUse()));
 

@@ -1,11 +1,14 @@
-#ifndef ZEL_IBMWORD_H
-#define ZEL_IBMWORD_H
+#ifndef ZEL_IBMSCALAR_H
+#define ZEL_IBMSCALAR_H
 
-// Internal: conversion of one IBM System/360 single-precision word to the
-// bit pattern of an IEEE single and back, truncating toward zero. The
-// reference for every vector path, which also uses it for array tails.
+// Internal: the portable scalar path of IbmToFloat and FloatToIbm, one word
+// at a time, truncating toward zero. The reference for the vector paths,
+// which also use it for the samples after their last whole vector.
 
 #include <QtAlgorithms>
+#include <QtEndian>
+
+#include <cstddef>
 #include <cstdint>
 
 namespace zel {
@@ -61,6 +64,22 @@ inline std::uint32_t FloatBitsToIbmWord(std::uint32_t bits)
     return sign | ((biased + 133u) >> 2) << 24 | (fraction | 0x00800000u) >> drop;
 }
 
+// IbmToFloat over `samples` words: IBM words at `in`, least significant byte
+// first, to floats at `out`. Each word is read whole before its result is
+// written, so `in` may equal `out`.
+inline void IbmToFloatScalar(const char* in, char* out, std::size_t samples)
+{
+    for (std::size_t at = 0; at < 4 * samples; at += 4)
+        qToUnaligned(IbmWordToFloatBits(qFromLittleEndian<quint32>(in + at)), out + at);
+}
+
+// FloatToIbm over `samples` floats at `in`, to IBM words at `out`.
+inline void FloatToIbmScalar(const char* in, char* out, std::size_t samples)
+{
+    for (std::size_t at = 0; at < 4 * samples; at += 4)
+        qToLittleEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
+}
+
 } // namespace zel
 
-#endif // ZEL_IBMWORD_H
+#endif // ZEL_IBMSCALAR_H
