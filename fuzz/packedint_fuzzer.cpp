@@ -3,12 +3,12 @@
 // sanitizer build reports any read beyond them.
 //
 // Input: byte 0 the byte offset (minus 64, so negative offsets occur too),
-// byte 1 the odd flag (low bit), bytes 2-3 the digit count (signed, far
-// beyond the 50 digits of a fixed buffer), bytes 4-7 the byte order code of
-// the 3-byte readers, bytes 8-11 the word size for ByteSwap; the rest fills
-// the buffers.
+// byte 1 the odd flag (bit 0) and a misalignment of 0-7 (bits 1-3), bytes 2-3 the digit count
+// (signed, far beyond the 50 digits of a fixed buffer), bytes 4-7 the byte order code of the 3-byte
+// readers, bytes 8-11 the word size for ByteSwap and ByteSwapArray; the rest fills the buffers.
 
 #include "fuzzcheck.h"
+#include "ibmpaths.h"
 #include "zelfunctions.h"
 
 #include <algorithm>
@@ -30,11 +30,13 @@ std::int32_t readInt32(const std::uint8_t* bytes)
     return static_cast<std::int32_t>(value);
 }
 
-// A heap block of exactly `size` bytes filled from `fill`, repeated.
+// `size` bytes filled from `fill`, repeated, at the end of a heap block
+// that starts `misalignment` bytes before them.
 struct ExactBuffer
 {
-    ExactBuffer(std::size_t size, const std::vector<std::uint8_t>& fill)
-        : bytes(new char[size == 0 ? 1 : size])
+    ExactBuffer(std::size_t size, const std::vector<std::uint8_t>& fill, int misalignment = 0)
+        : storage(new char[size + misalignment])
+        , bytes(storage.get() + misalignment)
         , size(size)
     {
         for (std::size_t i = 0; i < size; ++i)
@@ -42,9 +44,11 @@ struct ExactBuffer
                 fill.empty() ? static_cast<char>(i) : static_cast<char>(fill[i % fill.size()]);
     }
 
-    std::vector<char> copy() const { return std::vector<char>(bytes.get(), bytes.get() + size); }
+    unsigned char* words() const { return reinterpret_cast<unsigned char*>(bytes); }
+    std::vector<char> copy() const { return std::vector<char>(bytes, bytes + size); }
 
-    std::unique_ptr<char[]> bytes;
+    std::unique_ptr<char[]> storage;
+    char* bytes;
     std::size_t size;
 };
 
@@ -83,7 +87,7 @@ void checkBcd(int byteOffset, bool oddBit, int numberOfDigits,
     const long begin = std::min(0, byteOffset);
     const long end = std::max(0L, byteOffset + static_cast<long>(needed));
     ExactBuffer block(static_cast<std::size_t>(end - begin), fill);
-    char* bcdValue = block.bytes.get() - begin;
+    char* bcdValue = block.bytes - begin;
     const std::vector<char> before = block.copy();
 
     const int value = BcdToInt(bcdValue, byteOffset, oddBit, numberOfDigits);
@@ -99,11 +103,10 @@ void checkBcd(int byteOffset, bool oddBit, int numberOfDigits,
 void checkThreeByte(int inputByteOrder, const std::vector<std::uint8_t>& fill)
 {
     ExactBuffer word(3, fill);
-    const auto* bytes = reinterpret_cast<const unsigned char*>(word.bytes.get());
-    FUZZ_CHECK(GetUnsigned3Byte(word.bytes.get(), inputByteOrder) ==
-               referenceUnsigned3Byte(bytes, inputByteOrder));
-    FUZZ_CHECK(Get3Byte(word.bytes.get(), inputByteOrder) ==
-               referenceSigned3Byte(bytes, inputByteOrder));
+    FUZZ_CHECK(GetUnsigned3Byte(word.bytes, inputByteOrder) ==
+               referenceUnsigned3Byte(word.words(), inputByteOrder));
+    FUZZ_CHECK(Get3Byte(word.bytes, inputByteOrder) ==
+               referenceSigned3Byte(word.words(), inputByteOrder));
 }
 
 void checkByteSwap(int wordSize, const std::vector<std::uint8_t>& fill)
@@ -114,8 +117,42 @@ void checkByteSwap(int wordSize, const std::vector<std::uint8_t>& fill)
     if (swaps)
         std::reverse(expected.begin(), expected.end());
 
-    ByteSwap(reinterpret_cast<unsigned char*>(word.bytes.get()), wordSize);
+    ByteSwap(word.words(), wordSize);
     FUZZ_CHECK(word.copy() == expected);
+}
+
+// ByteSwapArray on every available path, and the public function, over as
+// many whole words as `fill` holds, at the misalignment given; counts of
+// zero and less and other word sizes change nothing.
+void checkByteSwapArray(int wordSize, const std::vector<std::uint8_t>& fill, int misalignment)
+{
+    const bool swaps = wordSize == 2 || wordSize == 4 || wordSize == 8;
+    const int words =
+        swaps ? static_cast<int>(fill.size()) / wordSize : static_cast<int>(fill.size());
+    const std::size_t size = swaps ? static_cast<std::size_t>(words * wordSize) : fill.size();
+    std::vector<char> expected = ExactBuffer(size, fill).copy();
+    if (swaps) {
+        for (std::size_t at = 0; at < size; at += wordSize)
+            std::reverse(expected.begin() + at, expected.begin() + at + wordSize);
+    }
+
+    const auto check = [&](auto swapArray) {
+        ExactBuffer array(size, fill, misalignment);
+        swapArray(array.words(), wordSize, words);
+        FUZZ_CHECK(array.copy() == expected);
+
+        ExactBuffer untouched(size, fill, misalignment);
+        const std::vector<char> before = untouched.copy();
+        swapArray(untouched.words(), wordSize, 0);
+        swapArray(untouched.words(), wordSize, -words);
+        FUZZ_CHECK(untouched.copy() == before);
+    };
+    for (zel::IbmPath path : zel::AvailableIbmPaths()) {
+        check([path](unsigned char* x, int size, int count) {
+            zel::ByteSwapArrayOn(path, x, size, count);
+        });
+    }
+    check(ByteSwapArray);
 }
 
 } // namespace
@@ -133,9 +170,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checkBcd(byteOffset, oddBit, numberOfDigits, fill);
     checkThreeByte(inputByteOrder, fill);
+    const int misalignment = data[1] >> 1 & 7;
     checkByteSwap(wordSize, fill);
+    checkByteSwapArray(wordSize, fill, misalignment);
     // The sizes a caller means, whatever the input chose.
-    for (int validSize : {2, 4, 8})
+    for (int validSize : {2, 4, 8}) {
         checkByteSwap(validSize, fill);
+        checkByteSwapArray(validSize, fill, misalignment);
+    }
     return 0;
 }

@@ -55,6 +55,7 @@ struct Results
     std::vector<char> ascii;
     std::vector<int> packed;
     std::vector<char> swapped;
+    std::vector<char> swappedArray;
     QString variable;
     QString names;
 
@@ -65,7 +66,8 @@ struct Results
                ibmFromFloats == other.ibmFromFloats &&
                ibmFromFloatsInPlace == other.ibmFromFloatsInPlace && ebcdic == other.ebcdic &&
                ascii == other.ascii && packed == other.packed && swapped == other.swapped &&
-               variable == other.variable && names == other.names;
+               swappedArray == other.swappedArray && variable == other.variable &&
+               names == other.names;
     }
 };
 
@@ -112,6 +114,8 @@ Results convertAll(const Inputs& in)
     ByteSwap(swapBytes, 2);
     ByteSwap(swapBytes + 2, 4);
     ByteSwap(swapBytes + 6, 8);
+    out.swappedArray = in.ibmWords;
+    ByteSwapArray(reinterpret_cast<unsigned char*>(out.swappedArray.data()), 4, Samples);
 
     out.variable = GetEnv(QString::fromLatin1(VariableName));
     for (const QString& name : MonthNames)
