@@ -17,7 +17,7 @@
 namespace {
 
 constexpr int ThreadCount = 8;
-constexpr int Rounds = 40;
+constexpr int Rounds = 200;
 constexpr int Samples = 1024;
 constexpr int BcdBytes = 16;
 const char* const VariableName = "ZEL_CONCURRENT_CONVERSION";
