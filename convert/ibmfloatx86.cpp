@@ -33,6 +33,16 @@ __attribute__((target("sse2"), always_inline)) inline __m128i Select(__m128i mas
     return _mm_or_si128(_mm_and_si128(mask, ifSet), _mm_andnot_si128(mask, ifClear));
 }
 
+// Per 32-bit lane: `ifSet` where `mask` is all ones, `ifClear` where it is zero.
+// The float blend is used because GCC 12 folds the byte blend into wrong code
+// when plain char is unsigned.
+__attribute__((target("avx2"), always_inline)) inline __m256i Select(__m256i mask, __m256i ifSet,
+                                                                     __m256i ifClear)
+{
+    return _mm256_castps_si256(_mm256_blendv_ps(
+        _mm256_castsi256_ps(ifClear), _mm256_castsi256_ps(ifSet), _mm256_castsi256_ps(mask)));
+}
+
 __attribute__((target("sse2"), always_inline)) inline __m128i IbmToFloatBits(__m128i ibm)
 {
     const __m128i fraction = _mm_and_si128(ibm, _mm_set1_epi32(0x00FFFFFF));
@@ -80,8 +90,7 @@ __attribute__((target("avx2"), always_inline)) inline __m256i IbmToFloatBits(__m
     const __m256i subnormal =
         _mm256_srlv_epi32(significand, _mm256_sub_epi32(_mm256_set1_epi32(1), biased));
 
-    __m256i bits =
-        _mm256_blendv_epi8(normal, subnormal, _mm256_cmpgt_epi32(_mm256_set1_epi32(1), biased));
+    __m256i bits = Select(_mm256_cmpgt_epi32(_mm256_set1_epi32(1), biased), subnormal, normal);
     bits = _mm256_andnot_si256(_mm256_cmpeq_epi32(fraction, _mm256_setzero_si256()), bits);
     return _mm256_or_si256(bits, _mm256_and_si256(ibm, _mm256_set1_epi32(signBit)));
 }
@@ -131,8 +140,8 @@ __attribute__((target("avx2"), always_inline)) inline __m256i FloatBitsToIbm(__m
     // Narrower subnormals keep every bit at power 32; zero stays zero.
     const __m256i narrow =
         _mm256_or_si256(_mm256_slli_epi32(magnitude, 3), _mm256_set1_epi32(32 << 24));
-    __m256i ibm = _mm256_blendv_epi8(normal, narrow,
-                                     _mm256_cmpgt_epi32(_mm256_set1_epi32(0x00200000), magnitude));
+    __m256i ibm =
+        Select(_mm256_cmpgt_epi32(_mm256_set1_epi32(0x00200000), magnitude), narrow, normal);
     ibm = _mm256_andnot_si256(_mm256_cmpeq_epi32(magnitude, _mm256_setzero_si256()), ibm);
     // Infinities and NaNs: every bit but the sign set.
     ibm = _mm256_or_si256(
