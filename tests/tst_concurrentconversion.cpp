@@ -26,8 +26,8 @@ const char* const VariableName = "ZEL_CONCURRENT_CONVERSION";
 struct Inputs
 {
     explicit Inputs(unsigned int seed)
-        : ibmWords(4 * Samples)
-        , floatWords(4 * Samples)
+        : ibmWords(sizeof(float) * Samples)
+        , floatWords(sizeof(float) * Samples)
         , text(256)
         , bcd(BcdBytes)
     {
@@ -144,6 +144,7 @@ void TestConcurrentConversion::initTestCase()
 void TestConcurrentConversion::threadsGetTheResultsOfOne()
 {
     std::vector<Inputs> inputs;
+    inputs.reserve(ThreadCount);
     for (int i = 0; i < ThreadCount; ++i)
         inputs.emplace_back(1000u + unsigned(i));
     std::vector<Results> firstResults(ThreadCount);
@@ -152,6 +153,7 @@ void TestConcurrentConversion::threadsGetTheResultsOfOne()
     // No conversion runs before the threads do, and they all start at once.
     std::atomic<int> waiting{ThreadCount};
     std::vector<std::thread> threads;
+    threads.reserve(ThreadCount);
     for (int i = 0; i < ThreadCount; ++i) {
         threads.emplace_back([&, i] {
             waiting.fetch_sub(1);

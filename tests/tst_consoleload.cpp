@@ -75,6 +75,7 @@ void TestConsoleLoad::everyMessageArrivesInOrder()
     clock.start();
     heartbeat.start();
     std::vector<std::thread> workers;
+    workers.reserve(WorkerCount);
     for (int worker = 0; worker < WorkerCount; ++worker)
         workers.emplace_back(sendAll, worker);
     const int timedOut = loop.exec();
