@@ -28,6 +28,17 @@ constexpr int TotalMessages = WorkerCount * MessagesPerWorker;
 
 } // namespace
 
+// The messages pass through Qt's event queue, whose locking happens inside
+// Qt's libraries, which are not built with ThreadSanitizer: it is told to
+// leave the calls made from there untracked instead of taking the hand-over
+// for a race. The workers are plain threads, which it still follows fully.
+#if defined(__SANITIZE_THREAD__)
+extern "C" const char* __tsan_default_options()
+{
+    return "ignore_noninstrumented_modules=1";
+}
+#endif
+
 class TestConsoleLoad : public QObject
 {
     Q_OBJECT
@@ -42,8 +53,6 @@ void TestConsoleLoad::everyMessageArrivesInOrder()
     AppConsole console(testApp(), &widget, QString(), 1);
     ZelThreadMessenger messenger(&console);
 
-    // Plain threads: ThreadSanitizer follows threads that the toolkit starts
-    // less closely (its options for a toolkit built without it).
     const auto sendAll = [&messenger](int worker) {
         const QString sender = QStringLiteral("worker %1 message ").arg(worker);
         for (int i = 0; i < MessagesPerWorker; ++i)
