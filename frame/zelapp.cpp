@@ -2,8 +2,33 @@
 
 #include "zelaboutdlg.h"
 
+#include <QFileInfo>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Whether the toolkit has somewhere to show windows: a platform chosen on
+// the command line or in QT_QPA_PLATFORM, or a display to connect to.
+bool DisplayAvailable(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 ZelApp::ZelApp(int& argc, char** argv, bool hasInterface)
-    : QApplication(SelectPlatform(argc, hasInterface), argv)
+    : QApplication(SelectPlatform(argc, argv, hasInterface), argv)
     , HasInterface(hasInterface)
     , SavedDir(QString())
 {
@@ -16,10 +41,21 @@ ZelApp::~ZelApp() = default;
 
 // Runs before the QApplication base is built: the platform has to be chosen
 // before the toolkit looks for a display, or it aborts when there is none.
-int& ZelApp::SelectPlatform(int& argc, bool hasInterface)
+// A program with an interface and no display ends here with a one-line
+// reason and status 1, as when Init fails.
+int& ZelApp::SelectPlatform(int& argc, char** argv, bool hasInterface)
 {
-    if (!hasInterface)
+    if (!hasInterface) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    } else if (!DisplayAvailable(argc, argv)) {
+        const QString program =
+            argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
+        const QString reason = QCoreApplication::translate(
+            "ZelApp", "%1: cannot start: no graphical display (DISPLAY and WAYLAND_DISPLAY are not "
+                      "set; \"-platform offscreen\" runs without one)");
+        std::fprintf(stderr, "%s\n", reason.arg(program).toLocal8Bit().constData());
+        std::exit(1);
+    }
     return argc;
 }
 

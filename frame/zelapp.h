@@ -48,7 +48,7 @@ public:
     QDir SavedDir;
 
 private:
-    static int& SelectPlatform(int& argc, bool hasInterface);
+    static int& SelectPlatform(int& argc, char** argv, bool hasInterface);
 };
 
 #endif
