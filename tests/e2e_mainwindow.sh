@@ -9,26 +9,8 @@
 set -euo pipefail
 program=$1
 title="ZEL Vornik"
-source "$(dirname "$0")/../scripts/virtual-display.sh"
-
-for tool in Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-scratch=$(mktemp -d)
-program_pid=
-cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
-    virtual_display_stop
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/windowtest.sh" Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo
 export XDG_CONFIG_HOME=$scratch/config
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 start_program() {
     "$program" &

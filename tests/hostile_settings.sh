@@ -12,26 +12,8 @@
 set -euo pipefail
 program=$1
 title="ZEL Vornik"
-source "$(dirname "$0")/../scripts/virtual-display.sh"
-
-for tool in Xvfb openbox xdotool wmctrl xwininfo xdpyinfo; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-scratch=$(mktemp -d)
+source "$(dirname "$0")/windowtest.sh" Xvfb openbox xdotool wmctrl xwininfo xdpyinfo
 chmod 755 "$scratch"
-program_pid=
-cleanup() {
-    [[ -n "$program_pid" ]] && kill "$program_pid" 2>/dev/null
-    virtual_display_stop
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 as_nobody=()
 if [[ $(id -u) -eq 0 ]]; then
