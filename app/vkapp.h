@@ -24,7 +24,7 @@ public:
     /** Sets name and version, then creates and shows the main window. */
     bool Init() override;
 
-    /** The message console; set by the main window. */
+    /** The message console; set by the main window, owned by this object. */
     AppConsole* Console = nullptr;
     VkMainWindow* MainWindow = nullptr;
 };

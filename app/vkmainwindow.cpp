@@ -26,6 +26,8 @@ VkMainWindow::VkMainWindow(VkApp* app, QWidget* parent, Qt::WindowFlags flags)
         tr("version %1.%2")
             .arg(QString::number(TheApp->MajorVersion), QString::number(TheApp->MinorVersion)));
     TheApp->Console = new AppConsole(TheApp, nullptr, QString(), 1);
+    // The application object owns the console, which lives as long as it.
+    TheApp->Console->setParent(TheApp);
 }
 
 VkMainWindow::~VkMainWindow() = default;
