@@ -8,26 +8,23 @@ namespace zel {
 
 namespace {
 
-using Kernel = void (*)(const char* in, char* out, std::size_t samples);
-
-struct Kernels
-{
-    Kernel ibmToFloat;
-    Kernel floatToIbm;
-};
+const IbmKernels scalarKernels = {IbmToFloatScalar, FloatToIbmScalar, BigEndianIbmToFloatScalar,
+                                  FloatToBigEndianIbmScalar};
 
 // The kernels of `path`, or the scalar ones when this processor cannot run it.
-Kernels KernelsOn(IbmPath path)
+const IbmKernels& KernelsOn(IbmPath path)
 {
     switch (IbmPathAvailable(path) ? path : IbmPath::Scalar) {
 #ifdef ZEL_X86_PATHS
+    case IbmPath::Avx512:
+        return avx512Kernels;
     case IbmPath::Avx2:
-        return {IbmToFloatAvx2, FloatToIbmAvx2};
+        return avx2Kernels;
     case IbmPath::Sse2:
-        return {IbmToFloatSse2, FloatToIbmSse2};
+        return sse2Kernels;
 #endif
     default:
-        return {IbmToFloatScalar, FloatToIbmScalar};
+        return scalarKernels;
     }
 }
 
@@ -50,6 +47,24 @@ void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples)
                                SampleCount(samples));
 }
 
+void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
+                         int inputByteOrder)
+{
+    const IbmKernels& kernels = KernelsOn(path);
+    const IbmKernel convert =
+        inputByteOrder == 0 ? kernels.bigEndianIbmToFloat : kernels.ibmToFloat;
+    convert(inData, reinterpret_cast<char*>(outData), SampleCount(samples));
+}
+
+void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
+                         int outputByteOrder)
+{
+    const IbmKernels& kernels = KernelsOn(path);
+    const IbmKernel convert =
+        outputByteOrder == 0 ? kernels.floatToBigEndianIbm : kernels.floatToIbm;
+    convert(reinterpret_cast<const char*>(inData), outData, SampleCount(samples));
+}
+
 } // namespace zel
 
 void IbmToFloat(char* inData, float* outData, int samples)
@@ -60,4 +75,14 @@ void IbmToFloat(char* inData, float* outData, int samples)
 void FloatToIbm(float* inData, char* outData, int samples)
 {
     zel::FloatToIbmOn(zel::IbmPathInUse(), inData, outData, samples);
+}
+
+void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder)
+{
+    zel::IbmToFloatOrderedOn(zel::IbmPathInUse(), inData, outData, samples, inputByteOrder);
+}
+
+void FloatToIbmOrdered(float* inData, char* outData, int samples, int outputByteOrder)
+{
+    zel::FloatToIbmOrderedOn(zel::IbmPathInUse(), inData, outData, samples, outputByteOrder);
 }

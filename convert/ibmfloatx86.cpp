@@ -3,19 +3,22 @@
 #ifdef ZEL_X86_PATHS
 
 #include "ibmscalar.h"
+#include "wordbytesx86.h"
 
 #include <immintrin.h>
 
 #include <algorithm>
+#include <cstdint>
 
 // Branch-free versions of the word conversions in ibmscalar.h, four words at
-// a time with SSE2 and eight with AVX2, resting on these facts:
+// a time with SSE2, eight with AVX2 and sixteen with AVX-512, resting on
+// these facts:
 // - a fraction below 2^24 converts to float exactly, so the float's exponent
 //   field locates the leading one and its mantissa field is the normalised
 //   fraction without it;
-// - SSE2 has no per-lane shifts: a 24-bit significand shifted right by s is
-//   the float holding it scaled by 2^-s, converted to an integer, which
-//   truncates whatever the rounding mode;
+// - a 24-bit significand shifted right by s is the float holding it scaled
+//   by 2^-s, converted to an integer, which truncates whatever the rounding
+//   mode (SSE2 has no per-lane shifts; elsewhere it saves instructions);
 // - those floats and products are all normal, so flush-to-zero and
 //   denormals-are-zero settings change no result.
 // Unaligned loads and stores go through the intrinsics made for them.
@@ -95,6 +98,68 @@ __attribute__((target("avx2"), always_inline)) inline __m256i IbmToFloatBits(__m
     return _mm256_or_si256(bits, _mm256_and_si256(ibm, _mm256_set1_epi32(signBit)));
 }
 
+// The AVX-512 bitwise ternary operation takes its function as a truth table:
+// the same operation on these three gives it.
+constexpr int ternaryA = 0xF0;
+constexpr int ternaryB = 0xCC;
+constexpr int ternaryC = 0xAA;
+
+// Truth table of "`ifSet` where `mask` is set, `ifClear` where it is clear".
+constexpr int BitSelect(int mask, int ifSet, int ifClear)
+{
+    return ((mask & ifSet) | (~mask & ifClear)) & 0xFF;
+}
+
+// Float bits of the IBM words whose fraction is `fraction` (bits 0-23, the
+// rest clear) and whose sign and exponent are `signAndExponent` (bits 24-31,
+// the rest clear).
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
+IbmFieldsToFloatBits(__m512i fraction, __m512i signAndExponent)
+{
+    const __mmask16 nonZero = _mm512_test_epi32_mask(fraction, fraction);
+    const __m512i exact = _mm512_castps_si512(_mm512_cvtepi32_ps(fraction));
+    // Four times the exponent in the float's exponent field, at least 4 * 26:
+    // the values of smaller exponents truncate to zero, and do at 26 still.
+    const __m512i power =
+        _mm512_max_epu32(_mm512_slli_epi32(signAndExponent, 1), _mm512_set1_epi32(26 << 25));
+    // The result's biased exponent b = the exact fraction's + 4 * exponent -
+    // 280 lies within [-49, 378]: b + 52 above the mantissa field, no wrap.
+    const __m512i offset =
+        _mm512_sub_epi32(_mm512_add_epi32(exact, power), _mm512_set1_epi32(228 << 23));
+    // Normal: b above the mantissa field. Above 254 that gives at least
+    // 0x7F800000, which an unsigned minimum saturates.
+    __m512i bits =
+        _mm512_maskz_min_epu32(nonZero, _mm512_sub_epi32(offset, _mm512_set1_epi32(52 << 23)),
+                               _mm512_set1_epi32(0x7F7FFFFF));
+    // Subnormal (b <= 0): the significand shifted right by 1 - b, as the
+    // float of exponent b + 149 (at least 100) over the mantissa field.
+    const __mmask16 subnormal =
+        _mm512_mask_cmplt_epu32_mask(nonZero, offset, _mm512_set1_epi32(53 << 23));
+    bits = _mm512_mask_cvttps_epi32(
+        bits, subnormal,
+        _mm512_castsi512_ps(_mm512_add_epi32(offset, _mm512_set1_epi32(97 << 23))));
+    return _mm512_ternarylogic_epi32(bits, signAndExponent, _mm512_set1_epi32(signBit),
+                                     BitSelect(ternaryC, ternaryB, ternaryA));
+}
+
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
+IbmToFloatBits(__m512i ibm)
+{
+    return IbmFieldsToFloatBits(_mm512_and_si512(ibm, _mm512_set1_epi32(0x00FFFFFF)),
+                                _mm512_and_si512(ibm, _mm512_set1_epi32(0xFF000000)));
+}
+
+// IbmToFloatBits for words most significant byte first: each field taken
+// out with one byte shuffle (indices with the top bit set give zero bytes).
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
+BigEndianIbmToFloatBits(__m512i words)
+{
+    const __m512i reversing = _mm512_broadcast_i32x4(ReversingShuffle<4>());
+    return IbmFieldsToFloatBits(
+        _mm512_shuffle_epi8(words, _mm512_or_si512(reversing, _mm512_set1_epi32(signBit))),
+        _mm512_shuffle_epi8(words, _mm512_or_si512(reversing, _mm512_set1_epi32(0x00808080))));
+}
+
 // Float to IBM ----------------------------------------------------------------
 
 __attribute__((target("sse2"), always_inline)) inline __m128i FloatBitsToIbm(__m128i bits)
@@ -149,9 +214,41 @@ __attribute__((target("avx2"), always_inline)) inline __m256i FloatBitsToIbm(__m
     return _mm256_or_si256(ibm, _mm256_xor_si256(bits, magnitude));
 }
 
-// Array loops -----------------------------------------------------------------
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
+FloatBitsToIbm(__m512i bits)
+{
+    const __m512i magnitude = _mm512_and_si512(bits, _mm512_set1_epi32(0x7FFFFFFF));
+    // The biased exponent plus 133 in bits 23-31 (at most 388, no carry out):
+    // bits 25-31 hold the power of sixteen, (biased + 133) / 4, and bits
+    // 23-24 hold 3 - drop.
+    const __m512i powered = _mm512_add_epi32(magnitude, _mm512_set1_epi32(133 << 23));
+    // Twice the significand shifted right by drop, as the float of exponent
+    // 148 + 3 - drop over the fraction, converted. Zeros and subnormals keep
+    // their magnitude: twice the fraction shifted right by one, at power 33.
+    const __m512i scaledFloat = _mm512_ternarylogic_epi32(powered, _mm512_set1_epi32(0x01FFFFFF),
+                                                          _mm512_set1_epi32(148 << 23),
+                                                          BitSelect(ternaryB, ternaryA, ternaryC));
+    const __mmask16 normalInput = _mm512_test_epi32_mask(bits, _mm512_set1_epi32(0x7F800000));
+    const __m512i twiceFraction =
+        _mm512_mask_cvttps_epi32(magnitude, normalInput, _mm512_castsi512_ps(scaledFloat));
+    // The IBM word shifted left by one.
+    __m512i doubled =
+        _mm512_ternarylogic_epi32(powered, twiceFraction, _mm512_set1_epi32(0xFE000000),
+                                  BitSelect(ternaryC, ternaryA, ternaryB));
+    // Subnormals narrower than 21 bits keep every bit at power 32.
+    const __mmask16 narrow = _mm512_testn_epi32_mask(bits, _mm512_set1_epi32(0x7FE00000));
+    doubled = _mm512_mask_slli_epi32(doubled, narrow,
+                                     _mm512_or_si512(magnitude, _mm512_set1_epi32(32 << 21)), 4);
+    // Infinities and NaNs: every bit but the sign set.
+    const __mmask16 finite = _mm512_cmplt_epu32_mask(magnitude, _mm512_set1_epi32(0x7F800000));
+    const __m512i ibm = _mm512_mask_srli_epi32(_mm512_set1_epi32(0x7FFFFFFF), finite, doubled, 1);
+    // The sign of the input; zeros are their input.
+    const __mmask16 nonZero = _mm512_test_epi32_mask(bits, _mm512_set1_epi32(0x7FFFFFFF));
+    return _mm512_mask_ternarylogic_epi32(bits, nonZero, ibm, _mm512_set1_epi32(0x7FFFFFFF),
+                                          BitSelect(ternaryC, ternaryB, ternaryA));
+}
 
-using ScalarLoop = void (*)(const char* in, char* out, std::size_t samples);
+// Array loops -----------------------------------------------------------------
 
 // Loops read this far ahead of their position, so that memory keeps
 // streaming in while the kernel computes.
@@ -161,6 +258,59 @@ constexpr std::size_t prefetchDistance = 4096;
 inline void PrefetchAhead(const char* in, std::size_t at, std::size_t bytes)
 {
     __builtin_prefetch(in + std::min(at + prefetchDistance, bytes - 1));
+}
+
+// Outputs this large are written with streaming stores, which go to memory
+// without first reading each line into the caches: these would not keep so
+// much anyway, and memory then carries two bytes per byte converted, not
+// three.
+constexpr std::size_t streamingThreshold = std::size_t(16) << 20;
+
+// Whether the `bytes` bytes at `out` are written with streaming stores:
+// when there are that many and whole samples reach a 64-byte boundary.
+inline bool Streams(const char* out, std::size_t bytes)
+{
+    return bytes >= streamingThreshold && reinterpret_cast<std::uintptr_t>(out) % 4 == 0;
+}
+
+// Bytes from `out` to its first 64-byte boundary.
+inline std::size_t BytesToLineBoundary(const char* out)
+{
+    return (64 - reinterpret_cast<std::uintptr_t>(out) % 64) % 64;
+}
+
+// Kernels for IBM words most significant byte first: the bytes of each
+// word reversed before converting, or after.
+
+template<__m128i (*Kernel)(__m128i)>
+__attribute__((target("sse2"), always_inline)) inline __m128i FromBigEndian(__m128i words)
+{
+    return Kernel(ReverseWordBytes<4>(words));
+}
+
+template<__m128i (*Kernel)(__m128i)>
+__attribute__((target("sse2"), always_inline)) inline __m128i ToBigEndian(__m128i values)
+{
+    return ReverseWordBytes<4>(Kernel(values));
+}
+
+template<__m256i (*Kernel)(__m256i)>
+__attribute__((target("avx2"), always_inline)) inline __m256i FromBigEndian(__m256i words)
+{
+    return Kernel(ReverseWordBytes<4>(words));
+}
+
+template<__m256i (*Kernel)(__m256i)>
+__attribute__((target("avx2"), always_inline)) inline __m256i ToBigEndian(__m256i values)
+{
+    return ReverseWordBytes<4>(Kernel(values));
+}
+
+template<__m512i (*Kernel)(__m512i)>
+__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
+ToBigEndian(__m512i values)
+{
+    return ReverseWordBytes<4>(Kernel(values));
 }
 
 __attribute__((target("sse2"), always_inline)) inline __m128i LoadSse2(const char* at)
@@ -187,7 +337,7 @@ __attribute__((target("avx2"), always_inline)) inline void StoreAvx2(char* at, _
 // and `Tail` over the last samples. Each vector is loaded before its result
 // is stored, so `in` may equal `out`.
 
-template<__m128i (*Kernel)(__m128i), ScalarLoop Tail>
+template<__m128i (*Kernel)(__m128i), IbmKernel Tail>
 __attribute__((target("sse2"))) void RunSse2(const char* in, char* out, std::size_t samples)
 {
     const std::size_t bytes = 4 * samples;
@@ -204,11 +354,26 @@ __attribute__((target("sse2"))) void RunSse2(const char* in, char* out, std::siz
     Tail(in + at, out + at, (bytes - at) / 4);
 }
 
-template<__m256i (*Kernel)(__m256i), ScalarLoop Tail>
+// Large outputs: the samples before the first 64-byte boundary go through
+// `Tail`, then every whole block is written with streaming stores.
+
+template<__m256i (*Kernel)(__m256i), IbmKernel Tail>
 __attribute__((target("avx2"))) void RunAvx2(const char* in, char* out, std::size_t samples)
 {
     const std::size_t bytes = 4 * samples;
     std::size_t at = 0;
+    if (Streams(out, bytes)) {
+        at = BytesToLineBoundary(out);
+        Tail(in, out, at / 4);
+        for (; at + 64 <= bytes; at += 64) {
+            PrefetchAhead(in, at, bytes);
+            auto* line = reinterpret_cast<__m256i*>(out + at);
+            _mm256_stream_si256(line, Kernel(LoadAvx2(in + at)));
+            _mm256_stream_si256(line + 1, Kernel(LoadAvx2(in + at + 32)));
+        }
+        // Later stores, and other processors, see the streamed results first.
+        _mm_sfence();
+    }
     for (; at + 64 <= bytes; at += 64) {
         PrefetchAhead(in, at, bytes);
         StoreAvx2(out + at, Kernel(LoadAvx2(in + at)));
@@ -221,27 +386,51 @@ __attribute__((target("avx2"))) void RunAvx2(const char* in, char* out, std::siz
     Tail(in + at, out + at, (bytes - at) / 4);
 }
 
+template<__m512i (*Kernel)(__m512i), IbmKernel Tail>
+__attribute__((target("avx512f,avx512bw"))) void RunAvx512(const char* in, char* out,
+                                                           std::size_t samples)
+{
+    const std::size_t bytes = 4 * samples;
+    std::size_t at = 0;
+    if (Streams(out, bytes)) {
+        at = BytesToLineBoundary(out);
+        Tail(in, out, at / 4);
+        for (; at + 64 <= bytes; at += 64) {
+            PrefetchAhead(in, at, bytes);
+            _mm512_stream_si512(reinterpret_cast<__m512i*>(out + at),
+                                Kernel(_mm512_loadu_si512(in + at)));
+        }
+        _mm_sfence();
+    }
+    for (; at + 64 <= bytes; at += 64) {
+        PrefetchAhead(in, at, bytes);
+        _mm512_storeu_si512(out + at, Kernel(_mm512_loadu_si512(in + at)));
+    }
+    Tail(in + at, out + at, (bytes - at) / 4);
+}
+
 } // namespace
 
-void IbmToFloatSse2(const char* in, char* out, std::size_t samples)
-{
-    RunSse2<IbmToFloatBits, IbmToFloatScalar>(in, out, samples);
-}
+const IbmKernels sse2Kernels = {
+    RunSse2<IbmToFloatBits, IbmToFloatScalar>,
+    RunSse2<FloatBitsToIbm, FloatToIbmScalar>,
+    RunSse2<FromBigEndian<IbmToFloatBits>, BigEndianIbmToFloatScalar>,
+    RunSse2<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
+};
 
-void IbmToFloatAvx2(const char* in, char* out, std::size_t samples)
-{
-    RunAvx2<IbmToFloatBits, IbmToFloatScalar>(in, out, samples);
-}
+const IbmKernels avx2Kernels = {
+    RunAvx2<IbmToFloatBits, IbmToFloatScalar>,
+    RunAvx2<FloatBitsToIbm, FloatToIbmScalar>,
+    RunAvx2<FromBigEndian<IbmToFloatBits>, BigEndianIbmToFloatScalar>,
+    RunAvx2<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
+};
 
-void FloatToIbmSse2(const char* in, char* out, std::size_t samples)
-{
-    RunSse2<FloatBitsToIbm, FloatToIbmScalar>(in, out, samples);
-}
-
-void FloatToIbmAvx2(const char* in, char* out, std::size_t samples)
-{
-    RunAvx2<FloatBitsToIbm, FloatToIbmScalar>(in, out, samples);
-}
+const IbmKernels avx512Kernels = {
+    RunAvx512<IbmToFloatBits, IbmToFloatScalar>,
+    RunAvx512<FloatBitsToIbm, FloatToIbmScalar>,
+    RunAvx512<BigEndianIbmToFloatBits, BigEndianIbmToFloatScalar>,
+    RunAvx512<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
+};
 
 } // namespace zel
 

@@ -1,26 +1,36 @@
 #ifndef ZEL_IBMFLOATX86_H
 #define ZEL_IBMFLOATX86_H
 
-// Internal: the SSE2 and AVX2 paths of IbmToFloat and FloatToIbm. Each
-// converts a whole array of `samples` 4-byte samples, tail included, with
-// the results of the scalar path, and works in place (`in` equal to `out`).
-// Call one only when IbmPathAvailable says this processor runs it.
+// Internal: the array conversions of each path, and the SSE2, AVX2 and
+// AVX-512 ones. Each converts a whole array of `samples` 4-byte samples,
+// tail included, with the results of the scalar path, and works in place
+// (`in` equal to `out`). Use a vector path only when IbmPathAvailable says
+// this processor runs it.
 
 #include "ibmpaths.h"
-
-#ifdef ZEL_X86_PATHS
 
 #include <cstddef>
 
 namespace zel {
 
-void IbmToFloatSse2(const char* in, char* out, std::size_t samples);
-void IbmToFloatAvx2(const char* in, char* out, std::size_t samples);
-void FloatToIbmSse2(const char* in, char* out, std::size_t samples);
-void FloatToIbmAvx2(const char* in, char* out, std::size_t samples);
+using IbmKernel = void (*)(const char* in, char* out, std::size_t samples);
+
+// IbmToFloat and FloatToIbm, and the same with the IBM words most
+// significant byte first.
+struct IbmKernels
+{
+    IbmKernel ibmToFloat;
+    IbmKernel floatToIbm;
+    IbmKernel bigEndianIbmToFloat;
+    IbmKernel floatToBigEndianIbm;
+};
+
+#ifdef ZEL_X86_PATHS
+extern const IbmKernels sse2Kernels;
+extern const IbmKernels avx2Kernels;
+extern const IbmKernels avx512Kernels;
+#endif
 
 } // namespace zel
-
-#endif
 
 #endif // ZEL_IBMFLOATX86_H

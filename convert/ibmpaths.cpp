@@ -22,6 +22,8 @@ struct Availability
         __builtin_cpu_init();
         byPath[int(IbmPath::Sse2)] = __builtin_cpu_supports("sse2");
         byPath[int(IbmPath::Avx2)] = __builtin_cpu_supports("avx2");
+        byPath[int(IbmPath::Avx512)] =
+            __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
 #endif
     }
 };
@@ -60,6 +62,8 @@ const char* IbmPathName(IbmPath path)
         return "sse2";
     case IbmPath::Avx2:
         return "avx2";
+    case IbmPath::Avx512:
+        return "avx512";
     }
     return "unknown";
 }

@@ -1,24 +1,24 @@
 #ifndef ZEL_IBMPATHS_H
 #define ZEL_IBMPATHS_H
 
-// Internal: the instruction-set paths behind IbmToFloat, FloatToIbm and
-// ByteSwapArray, and a way to run a chosen one. Every path gives the same
+// Internal: the instruction-set paths behind IbmToFloat, FloatToIbm, their
+// ordered forms and ByteSwapArray, and a way to run a chosen one. Every path gives the same
 // results bit for bit; tests and benchmarks use this to check and measure
 // each of them. Not part of the library's public interface.
 
 #include <vector>
 
-// Defined when the SSE2 and AVX2 paths are compiled in.
+// Defined when the SSE2, AVX2 and AVX-512 paths are compiled in.
 #if defined(__x86_64__) || defined(__i386__)
 #define ZEL_X86_PATHS 1
 #endif
 
 namespace zel {
 
-enum class IbmPath { Scalar, Sse2, Avx2 };
+enum class IbmPath { Scalar, Sse2, Avx2, Avx512 };
 
-// Every path, slowest first.
-constexpr IbmPath allIbmPaths[] = {IbmPath::Scalar, IbmPath::Sse2, IbmPath::Avx2};
+// Every path, slowest first. The AVX-512 path needs AVX-512 F and BW.
+constexpr IbmPath allIbmPaths[] = {IbmPath::Scalar, IbmPath::Sse2, IbmPath::Avx2, IbmPath::Avx512};
 
 // True when the path is compiled into the library and this processor can
 // run it. The scalar path is always available.
@@ -27,17 +27,22 @@ bool IbmPathAvailable(IbmPath path);
 // The paths of allIbmPaths that are available, in that order.
 std::vector<IbmPath> AvailableIbmPaths();
 
-// The path IbmToFloat, FloatToIbm and ByteSwapArray use on this processor:
-// the fastest available one, chosen on first use.
+// The path the public functions use on this processor: the fastest
+// available one, chosen on first use.
 IbmPath IbmPathInUse();
 
-// "scalar", "sse2" or "avx2".
+// "scalar", "sse2", "avx2" or "avx512".
 const char* IbmPathName(IbmPath path);
 
-// IbmToFloat, FloatToIbm and ByteSwapArray on the given path. A path that
-// is not available here runs the scalar path instead.
+// IbmToFloat, FloatToIbm, their ordered forms and ByteSwapArray on the
+// given path. A path that is not available here runs the scalar path
+// instead.
 void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples);
 void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples);
+void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
+                         int inputByteOrder);
+void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
+                         int outputByteOrder);
 void ByteSwapArrayOn(IbmPath path, unsigned char* x, int wordSize, int words);
 
 } // namespace zel

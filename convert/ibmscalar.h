@@ -2,8 +2,9 @@
 #define ZEL_IBMSCALAR_H
 
 // Internal: the portable scalar path of IbmToFloat and FloatToIbm, one word
-// at a time, truncating toward zero. The reference for the vector paths,
-// which also use it for the samples after their last whole vector.
+// at a time, truncating toward zero, for IBM words in either byte order. The
+// reference for the vector paths, which also use it for the samples after
+// their last whole vector.
 
 #include <QtAlgorithms>
 #include <QtEndian>
@@ -78,6 +79,22 @@ inline void FloatToIbmScalar(const char* in, char* out, std::size_t samples)
 {
     for (std::size_t at = 0; at < 4 * samples; at += 4)
         qToLittleEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
+}
+
+// IbmToFloatScalar for IBM words most significant byte first: each word's
+// bytes reversed, then converted.
+inline void BigEndianIbmToFloatScalar(const char* in, char* out, std::size_t samples)
+{
+    for (std::size_t at = 0; at < 4 * samples; at += 4)
+        qToUnaligned(IbmWordToFloatBits(qFromBigEndian<quint32>(in + at)), out + at);
+}
+
+// FloatToIbmScalar for IBM words most significant byte first: each word
+// converted, then its bytes reversed.
+inline void FloatToBigEndianIbmScalar(const char* in, char* out, std::size_t samples)
+{
+    for (std::size_t at = 0; at < 4 * samples; at += 4)
+        qToBigEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
 }
 
 } // namespace zel

@@ -59,11 +59,12 @@ int Get3Byte(char* buf, int inputByteOrder);
 
 // ---- IBM System/360 single-precision floating point -----------------------
 //
-// An IBM word is held in memory least significant byte first (the fourth
-// byte carries the sign and the excess-64 power of sixteen). Words written
-// most significant byte first, as IBM systems write them, must be reversed
-// before IbmToFloat and after FloatToIbm. Both directions truncate toward
-// zero and work in place when input and output are the same buffer.
+// IbmToFloat and FloatToIbm hold an IBM word in memory least significant
+// byte first (the fourth byte carries the sign and the excess-64 power of
+// sixteen). Files and IBM systems write words most significant byte first:
+// IbmToFloatOrdered and FloatToIbmOrdered read and write them in that order
+// in one pass. Every direction truncates toward zero and works in place when
+// input and output are the same buffer.
 
 // Converts `samples` IBM words (four bytes each, at `inData`) into floats
 // at `outData`. Unnormalised words are accepted; values below the float
@@ -77,6 +78,19 @@ void IbmToFloat(char* inData, float* outData, int samples);
 // 33 (unnormalised below 2^-133); infinities and NaNs give the IBM value of
 // largest magnitude with the float's sign.
 void FloatToIbm(float* inData, char* outData, int samples);
+
+// IbmToFloat for words in the byte order `inputByteOrder`, as
+// GetUnsigned3Byte takes it: most significant byte first for 0, least
+// significant first for any other value. The same results as ByteSwapArray
+// on the words (for an order of 0) followed by IbmToFloat, without touching
+// `inData` unless it is `outData`.
+void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder);
+
+// FloatToIbm writing words in the byte order `outputByteOrder`: most
+// significant byte first for 0, least significant first for any other
+// value. The same results as FloatToIbm followed by ByteSwapArray on the
+// words (for an order of 0).
+void FloatToIbmOrdered(float* inData, char* outData, int samples, int outputByteOrder);
 
 // ---- Environment and calendar ---------------------------------------------
 
