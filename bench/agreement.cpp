@@ -68,18 +68,29 @@ std::string FirstDisagreement(SampleBuffers& data)
     std::vector<Contender> toFloat = {
         {"IbmToFloat",
          [&](Buffer& out) { IbmToFloat(data.ibmWords.chars(), out.floats(), samples); }},
-        {"ByteSwapArray then IbmToFloat in place", [&](Buffer& out) {
+        {"ByteSwapArray then IbmToFloat in place",
+         [&](Buffer& out) {
              std::memcpy(out.bytes(), data.ibmBigEndian.bytes(), size);
              ByteSwapArray(out.bytes(), 4, samples);
              IbmToFloat(out.chars(), out.floats(), samples);
+         }},
+        {"IbmToFloatOrdered in place", [&](Buffer& out) {
+             std::memcpy(out.bytes(), data.ibmBigEndian.bytes(), size);
+             IbmToFloatOrdered(out.chars(), out.floats(), samples, 0);
          }}};
     std::vector<Contender> toIbm = {
         {"FloatToIbm",
          [&](Buffer& out) { FloatToIbm(data.floats.floats(), out.chars(), samples); }},
-        {"FloatToIbm in place then ByteSwapArray", [&](Buffer& out) {
+        {"FloatToIbm in place then ByteSwapArray",
+         [&](Buffer& out) {
              std::memcpy(out.bytes(), data.floats.bytes(), size);
              FloatToIbm(out.floats(), out.chars(), samples);
              ByteSwapArray(out.bytes(), 4, samples);
+             ReverseWordBytes(out.bytes(), out.bytes(), size);
+         }},
+        {"FloatToIbmOrdered in place, words reversed back", [&](Buffer& out) {
+             std::memcpy(out.bytes(), data.floats.bytes(), size);
+             FloatToIbmOrdered(out.floats(), out.chars(), samples, 0);
              ReverseWordBytes(out.bytes(), out.bytes(), size);
          }}};
     for (zel::IbmPath path : zel::AvailableIbmPaths()) {
@@ -87,9 +98,19 @@ std::string FirstDisagreement(SampleBuffers& data)
         toFloat.emplace_back("IbmToFloat on the " + pathName + " path", [&, path](Buffer& out) {
             zel::IbmToFloatOn(path, data.ibmWords.chars(), out.floats(), samples);
         });
+        toFloat.emplace_back(
+            "IbmToFloatOrdered on the " + pathName + " path", [&, path](Buffer& out) {
+                zel::IbmToFloatOrderedOn(path, data.ibmBigEndian.chars(), out.floats(), samples, 0);
+            });
         toIbm.emplace_back("FloatToIbm on the " + pathName + " path", [&, path](Buffer& out) {
             zel::FloatToIbmOn(path, data.floats.floats(), out.chars(), samples);
         });
+        toIbm.emplace_back("FloatToIbmOrdered on the " + pathName + " path, words reversed back",
+                           [&, path](Buffer& out) {
+                               zel::FloatToIbmOrderedOn(path, data.floats.floats(), out.chars(),
+                                                        samples, 0);
+                               ReverseWordBytes(out.bytes(), out.bytes(), size);
+                           });
     }
 
     LoopIbmToFloat(data.ibmWords.chars(), expected.floats(), samples);

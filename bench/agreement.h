@@ -9,8 +9,8 @@ namespace zelbench {
 
 // Converts every sample of `data` in both directions through each
 // contender the benchmark times (the dispatched functions, each available
-// path, the big-endian pipeline) and compares the results bit for bit with
-// the plain loops. Returns a description of the first difference, or an
+// path, in both byte orders, in place and out of place) and compares the
+// results bit for bit with the plain loops. Returns a description of the first difference, or an
 // empty string when every result agrees.
 std::string FirstDisagreement(SampleBuffers& data);
 

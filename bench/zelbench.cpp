@@ -1,8 +1,9 @@
 // Throughput of the conversion library on seismic-like data: the IBM float
-// conversions (dispatched and on each path), the plain per-sample loops, the
-// pipeline from big-endian file words, the peer library's conversion, the
-// EBCDIC text conversions, and memcpy of the same bytes as the bound that
-// memory bandwidth sets. Every result is checked before anything is timed.
+// conversions in both byte orders (dispatched and on each path), the plain
+// per-sample loops, big-endian file words converted in place in one pass and
+// in two, the peer library's conversion, the EBCDIC text conversions, and
+// memcpy of the same bytes as the bound that memory bandwidth sets. Every
+// result is checked before anything is timed.
 
 #include "agreement.h"
 #include "ibmpaths.h"
@@ -94,18 +95,16 @@ void RegisterInPlace(const std::string& name, const Buffer& input, Buffer& work,
     AddSizes(benchmark);
 }
 
-// Registers one direction of the IBM conversion three ways: through the
-// dispatching function, forced onto each path the processor can run, and as
-// the plain per-sample loop.
-template<typename Dispatched, typename OnPath, typename Loop>
-void RegisterIbmConversion(const std::string& name, Dispatched dispatched, OnPath onPath, Loop loop)
+// Registers one IBM conversion through the dispatching function and forced
+// onto each path the processor can run.
+template<typename Dispatched, typename OnPath>
+void RegisterIbmConversion(const std::string& name, Dispatched dispatched, OnPath onPath)
 {
     RegisterOutOfPlace(name + "/dispatched", dispatched);
     for (zel::IbmPath path : zel::AvailableIbmPaths()) {
         RegisterOutOfPlace(name + "/" + zel::IbmPathName(path),
                            [onPath, path](std::int64_t bytes) { onPath(path, bytes); });
     }
-    RegisterOutOfPlace(name + "/loop", loop);
 }
 
 void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
@@ -120,8 +119,10 @@ void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
         "IbmToFloat", [=](std::int64_t bytes) { IbmToFloat(ibmWords, toFloats, SamplesIn(bytes)); },
         [=](zel::IbmPath path, std::int64_t bytes) {
             zel::IbmToFloatOn(path, ibmWords, toFloats, SamplesIn(bytes));
-        },
-        [=](std::int64_t bytes) { LoopIbmToFloat(ibmWords, toFloats, SamplesIn(bytes)); });
+        });
+    RegisterOutOfPlace("IbmToFloat/loop", [=](std::int64_t bytes) {
+        LoopIbmToFloat(ibmWords, toFloats, SamplesIn(bytes));
+    });
 
     float* floats = data.floats.floats();
     char* toIbmWords = out.chars();
@@ -129,16 +130,46 @@ void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
         "FloatToIbm", [=](std::int64_t bytes) { FloatToIbm(floats, toIbmWords, SamplesIn(bytes)); },
         [=](zel::IbmPath path, std::int64_t bytes) {
             zel::FloatToIbmOn(path, floats, toIbmWords, SamplesIn(bytes));
-        },
-        [=](std::int64_t bytes) { LoopFloatToIbm(floats, toIbmWords, SamplesIn(bytes)); });
+        });
+    RegisterOutOfPlace("FloatToIbm/loop", [=](std::int64_t bytes) {
+        LoopFloatToIbm(floats, toIbmWords, SamplesIn(bytes));
+    });
 
-    RegisterInPlace("BigEndianToFloat/zelfunctions", data.ibmBigEndian, out,
+    // The same from and to words most significant byte first.
+    char* bigEndianWords = data.ibmBigEndian.chars();
+    RegisterIbmConversion(
+        "IbmToFloatOrdered",
+        [=](std::int64_t bytes) {
+            IbmToFloatOrdered(bigEndianWords, toFloats, SamplesIn(bytes), 0);
+        },
+        [=](zel::IbmPath path, std::int64_t bytes) {
+            zel::IbmToFloatOrderedOn(path, bigEndianWords, toFloats, SamplesIn(bytes), 0);
+        });
+    RegisterIbmConversion(
+        "FloatToIbmOrdered",
+        [=](std::int64_t bytes) { FloatToIbmOrdered(floats, toIbmWords, SamplesIn(bytes), 0); },
+        [=](zel::IbmPath path, std::int64_t bytes) {
+            zel::FloatToIbmOrderedOn(path, floats, toIbmWords, SamplesIn(bytes), 0);
+        });
+
+    // File words in place, the peer's job: in one pass, and in two.
+    RegisterInPlace("BigEndianToFloat/IbmToFloatOrdered", data.ibmBigEndian, out,
+                    [](unsigned char* words, std::int64_t bytes) {
+                        IbmToFloatOrdered(reinterpret_cast<char*>(words),
+                                          reinterpret_cast<float*>(words), SamplesIn(bytes), 0);
+                    });
+    RegisterInPlace("FloatToBigEndian/FloatToIbmOrdered", data.floats, out,
+                    [](unsigned char* words, std::int64_t bytes) {
+                        FloatToIbmOrdered(reinterpret_cast<float*>(words),
+                                          reinterpret_cast<char*>(words), SamplesIn(bytes), 0);
+                    });
+    RegisterInPlace("BigEndianToFloat/ByteSwapArray+IbmToFloat", data.ibmBigEndian, out,
                     [](unsigned char* words, std::int64_t bytes) {
                         ByteSwapArray(words, 4, SamplesIn(bytes));
                         IbmToFloat(reinterpret_cast<char*>(words), reinterpret_cast<float*>(words),
                                    SamplesIn(bytes));
                     });
-    RegisterInPlace("FloatToBigEndian/zelfunctions", data.floats, out,
+    RegisterInPlace("FloatToBigEndian/FloatToIbm+ByteSwapArray", data.floats, out,
                     [](unsigned char* words, std::int64_t bytes) {
                         FloatToIbm(reinterpret_cast<float*>(words), reinterpret_cast<char*>(words),
                                    SamplesIn(bytes));
