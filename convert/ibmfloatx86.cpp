@@ -146,18 +146,20 @@ __attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
 IbmToFloatBits(__m512i ibm)
 {
     return IbmFieldsToFloatBits(_mm512_and_si512(ibm, _mm512_set1_epi32(0x00FFFFFF)),
-                                _mm512_and_si512(ibm, _mm512_set1_epi32(0xFF000000)));
+                                _mm512_and_si512(ibm, _mm512_set1_epi32(int(0xFF000000u))));
 }
 
 // IbmToFloatBits for words most significant byte first: each field taken
-// out with one byte shuffle (indices with the top bit set give zero bytes).
+// out with one byte shuffle that reverses the words' bytes and clears the
+// other field's (a shuffle index with its top bit set gives a zero byte).
 __attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
 BigEndianIbmToFloatBits(__m512i words)
 {
     const __m512i reversing = _mm512_broadcast_i32x4(ReversingShuffle<4>());
-    return IbmFieldsToFloatBits(
-        _mm512_shuffle_epi8(words, _mm512_or_si512(reversing, _mm512_set1_epi32(signBit))),
-        _mm512_shuffle_epi8(words, _mm512_or_si512(reversing, _mm512_set1_epi32(0x00808080))));
+    const __m512i fractionBytes = _mm512_or_si512(reversing, _mm512_set1_epi32(int(0x80000000u)));
+    const __m512i topByte = _mm512_or_si512(reversing, _mm512_set1_epi32(0x00808080));
+    return IbmFieldsToFloatBits(_mm512_shuffle_epi8(words, fractionBytes),
+                                _mm512_shuffle_epi8(words, topByte));
 }
 
 // Float to IBM ----------------------------------------------------------------
@@ -233,7 +235,7 @@ FloatBitsToIbm(__m512i bits)
         _mm512_mask_cvttps_epi32(magnitude, normalInput, _mm512_castsi512_ps(scaledFloat));
     // The IBM word shifted left by one.
     __m512i doubled =
-        _mm512_ternarylogic_epi32(powered, twiceFraction, _mm512_set1_epi32(0xFE000000),
+        _mm512_ternarylogic_epi32(powered, twiceFraction, _mm512_set1_epi32(int(0xFE000000u)),
                                   BitSelect(ternaryC, ternaryA, ternaryB));
     // Subnormals narrower than 21 bits keep every bit at power 32.
     const __mmask16 narrow = _mm512_testn_epi32_mask(bits, _mm512_set1_epi32(0x7FE00000));

@@ -2,9 +2,9 @@
 #define ZEL_IBMPATHS_H
 
 // Internal: the instruction-set paths behind IbmToFloat, FloatToIbm, their
-// ordered forms and ByteSwapArray, and a way to run a chosen one. Every path gives the same
-// results bit for bit; tests and benchmarks use this to check and measure
-// each of them. Not part of the library's public interface.
+// ordered forms and ByteSwapArray, and a way to run a chosen one. Every path
+// gives the same results bit for bit; tests and benchmarks use this to check
+// and measure each of them. Not part of the library's public interface.
 
 #include <vector>
 

@@ -44,8 +44,9 @@ void ByteSwap(unsigned char* x, int wordSize);
 // Reverses, in place, the bytes of each of the `words` consecutive words of
 // `wordSize` bytes at `x`, as ByteSwap does for one, for a `wordSize` of 2,
 // 4 or 8; any other size leaves the bytes untouched. Turns a whole array of
-// big-endian file words, such as IBM samples, into the order IbmToFloat
-// reads, and back after FloatToIbm.
+// file words, most significant byte first, into least significant byte
+// first, and back. IBM samples need no separate pass: IbmToFloatOrdered and
+// FloatToIbmOrdered read and write them in either order.
 void ByteSwapArray(unsigned char* x, int wordSize, int words);
 
 // Unsigned value (0 to 16777215) of the three bytes at `buf`: most
@@ -79,14 +80,14 @@ void IbmToFloat(char* inData, float* outData, int samples);
 // largest magnitude with the float's sign.
 void FloatToIbm(float* inData, char* outData, int samples);
 
-// IbmToFloat for words in the byte order `inputByteOrder`, as
+// IbmToFloat for IBM words in the byte order `inputByteOrder`, as
 // GetUnsigned3Byte takes it: most significant byte first for 0, least
 // significant first for any other value. The same results as ByteSwapArray
 // on the words (for an order of 0) followed by IbmToFloat, without touching
 // `inData` unless it is `outData`.
 void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder);
 
-// FloatToIbm writing words in the byte order `outputByteOrder`: most
+// FloatToIbm writing IBM words in the byte order `outputByteOrder`: most
 // significant byte first for 0, least significant first for any other
 // value. The same results as FloatToIbm followed by ByteSwapArray on the
 // words (for an order of 0).
