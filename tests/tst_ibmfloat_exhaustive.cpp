@@ -220,6 +220,9 @@ private slots:
 
     void everyCountAndAlignment()
     {
+        // The scalar path runs everywhere, a path the library does not know nowhere.
+        QVERIFY(zel::IbmPathAvailable(IbmPath::Scalar));
+        QVERIFY(!zel::IbmPathAvailable(IbmPath(std::size(zel::allIbmPaths))));
         std::mt19937 random(1);
         std::vector<char> words(40 * 8);
         for (char& byte : words)

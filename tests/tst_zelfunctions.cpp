@@ -146,7 +146,7 @@ private slots:
 
     // Entries separated by ";", pattern, value: whole names in either order,
     // first match, alternatives, case, empty and invalid patterns, values
-    // holding "=" or nothing, entries without "=".
+    // holding "=" or nothing, entries without "=" or with an empty name.
     void getEnv()
     {
         const std::tuple<const char*, const char*, const char*> rows[] = {
@@ -154,7 +154,7 @@ private slots:
             {"ABC=1;AB=2", "AB.*", "1"}, {"AB=2;ABC=1", "AB.*", "2"}, {"XAB=3;AB=2", "X|AB", "2"},
             {"XABY=1", "AB", ""},        {"ABC=1;AB=2", "ab", ""},    {"=0;AB=2", "", ""},
             {"ABC=1;AB=2", "AB(", ""},   {"A=B", "A=B", ""},          {"A=;A=2", "A", ""},
-            {"A= =$X ", "A", " =$X "},   {"N;N=v", "N", "v"}};
+            {"A= =$X ", "A", " =$X "},   {"N;N=v", "N", "v"},         {"=0;A=1", "A?", "0"}};
         for (auto [environment, pattern, expected] : rows) {
             QByteArrayList entries = QByteArray(environment).split(';');
             std::vector<char*> pointers;
