@@ -1,79 +1,74 @@
 #!/usr/bin/env bash
-# Drives the program as a user would, under Xvfb with the openbox window
-# manager: finds the window by its title, checks that it has the fixed size
-# and cannot be resized or maximised, moves it, closes it through the window
-# manager, and checks over two more runs that it opens exactly where it was
-# left; the last run ends with the Quit button. Settings go to a temporary
-# configuration directory.
+# The program as a user meets it: Xvfb, the openbox window manager, scratch
+# settings. Every run must show the window, found by its title, on screen at
+# 250x390, and end with status 0.
 # Usage: e2e_mainwindow.sh PROGRAM
 set -euo pipefail
 program=$1
 title="ZEL Vornik"
-source "$(dirname "$0")/windowtest.sh" Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo
-export XDG_CONFIG_HOME=$scratch/config
+source "$(dirname "$0")/../scripts/virtual-display.sh"
+tools=(Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo setpriv)
+type -P "${tools[@]}" >/dev/null || { echo "SKIP: needs ${tools[*]}"; exit 77; }
+scratch=$(mktemp -d) && chmod 755 "$scratch"
+pid=
+trap '[[ -z $pid ]] || kill $pid; virtual_display_stop; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+at() { [[ $(client_position "$window") == "$1" ]]; }
+size() { xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}'; }
+# Permissions do not bind root: as root, the runs that need them are made as nobody.
+as_nobody=()
+if ((EUID == 0)) && install -d -m 700 -o nobody "$scratch/runtime"; then
+    as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR="$scratch/runtime")
+fi
 
-start_program() {
-    "$program" &
-    program_pid=$!
+# run NAME USER WHERE CLOSE...: runs the program (as nobody if USER says so) over
+# the settings directory $scratch/NAME, made by settings_NAME on first use;
+# expects its window at WHERE ("-": anywhere), then ends it with CLOSE.
+run() {
+    local config=$scratch/$1 runner=()
+    [[ $2 == nobody ]] && runner=("${as_nobody[@]}")
+    "${runner[@]}" test -x "$program" || { echo "SKIP $1: $2 cannot run $program"; return; }
+    echo "$1 settings, closed by ${*:4}"
+    [[ -d $config ]] || { mkdir "$config" && "settings_$1" "$config/Zelmorra Corp.conf"; }
+    XDG_CONFIG_HOME=$config "${runner[@]}" "$program" & pid=$!
     window=$(wait_for_window "$title") || fail "no window titled '$title' appeared"
+    [[ $(size) == 250x390 ]] || fail "window is $(size), expected 250x390"
+    [[ $3 == - ]] || retry_for 5 at "$3" || fail "window at $(client_position "$window"), expected $3"
+    read -r x y <<<"$(client_position "$window")"
+    ((x >= 0 && y >= 0 && x + 250 <= width && y + 390 <= height)) || fail "window off screen at $x $y"
+    "${@:4}"
+    wait "$pid" || fail "exit status $?, expected 0"; pid=
 }
-
-# Waits for the program to end and checks that it ended with status 0.
-expect_clean_exit() {
-    local status=0
-    wait "$program_pid" || status=$?
-    program_pid=
-    ((status == 0)) || fail "exit status $status, expected 0"
+# The window manager offers no resize or maximise; the window is moved, then closed.
+move_and_close() {
+    actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "window manager actions not announced: $actions"
+    [[ ! $actions =~ _(RESIZE|MAXIMIZE_HORZ|MAXIMIZE_VERT) ]] || fail "window allows $actions"
+    xdotool windowmove "$window" 317 211
+    retry_for 5 at "317 211" || fail "window at $(client_position "$window") after a move to 317 211"
+    wmctrl -c "$title"
 }
-
-window_size() {
-    xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}'
-}
-
-# The window manager places the window asynchronously: poll for the position.
-expect_position() {
-    local expected=$1
-    retry_for 5 test "$(client_position "$window")" = "$expected" ||
-        fail "window at $(client_position "$window"), expected $expected"
-}
+# The Quit button's centre in client coordinates (80 + 91/2, 350 + 24/2).
+click_quit() { xdotool mousemove --window "$window" 125 362 click 1; }
+# settings_NAME FILE: none yet, damaged, or good but unreadable or in a read-only directory.
+settings_fresh() { :; }
+settings_junk() { printf '\x00\xff[MainWindow\nGeometry=@ByteArray(\x01\xd9\n\x80=\xff' >"$1"; }
+settings_cut_short() { printf '[MainWindow]\nGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3)\n' >"$1"; }
+settings_empty() { : >"$1"; }
+settings_directory() { mkdir "$1"; }
+settings_unreadable() { install -m 000 "$scratch/fresh/Zelmorra Corp.conf" "$1"; }
+settings_read_only() { install -m 444 "$scratch/fresh/Zelmorra Corp.conf" "$1" && chmod 555 "${1%/*}"; }
 
 virtual_display_start
-
-echo "run 1: fixed size, move, close through the window manager"
-start_program
-size=$(window_size)
-[[ "$size" == 250x390 ]] || fail "window is $size, expected 250x390"
-actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
-[[ "$actions" == *_NET_WM_ACTION_MOVE* ]] || fail "window manager actions not announced: $actions"
-for action in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT; do
-    [[ "$actions" != *_NET_WM_ACTION_$action* ]] || fail "window allows $action"
-done
-xdotool windowsize "$window" 400 500
-sleep 0.3
-size=$(window_size)
-[[ "$size" == 250x390 ]] || fail "window was resized to $size"
-
-xdotool windowmove "$window" 317 211
-retry_for 5 test "$(client_position "$window")" != "" || fail "window position unreadable"
-sleep 0.3
-moved_to=$(client_position "$window")
-[[ "$moved_to" != "0 0" ]] || fail "window did not move"
-wmctrl -c "$title"
-expect_clean_exit
-grep -q '^Geometry=' "$XDG_CONFIG_HOME/Zelmorra Corp.conf" ||
-    fail "no geometry stored in the organisation's settings file"
-
-echo "run 2: opens at $moved_to, close through the window manager"
-start_program
-expect_position "$moved_to"
-wmctrl -c "$title"
-expect_clean_exit
-
-echo "run 3: opens at $moved_to, close with the Quit button"
-start_program
-expect_position "$moved_to"
-# The Quit button's centre in client coordinates (80 + 91/2, 350 + 24/2).
-xdotool mousemove --window "$window" 125 362 click 1
-expect_clean_exit
-
+read -r width height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
+run fresh - - move_and_close
+[[ $(ls "$scratch/fresh") == "Zelmorra Corp.conf" ]] && grep -q '^Geometry=' "$scratch/fresh/"* ||
+    fail "the geometry is not stored in the organisation's settings file alone"
+run fresh - "317 211" click_quit
+run junk - - wmctrl -c "$title"
+run cut_short - - wmctrl -c "$title"
+run empty - - wmctrl -c "$title"
+run directory - - wmctrl -c "$title"
+run unreadable nobody - wmctrl -c "$title"
+run read_only nobody "317 211" wmctrl -c "$title"
 echo "PASS"
