@@ -1,6 +1,7 @@
-// IbmToFloat and FloatToIbm on every path against results worked out from
-// the two formats alone: the input's exact value, in a double, truncated
-// toward zero into the target format. All 2^32 inputs each way or, with
+// IbmToFloat and FloatToIbm, and their ordered forms on words most
+// significant byte first, on every path against results worked out from the
+// two formats alone: the input's exact value, in a double, truncated toward
+// zero into the target format. All 2^32 inputs each way or, with
 // ZEL_EXHAUSTIVE_SAMPLES=N, N pseudo-random ones plus every exponent's
 // boundary words (for instrumented builds). Then worked examples of those
 // results, and the buffer handling of every path (see FirstFailure).
@@ -12,6 +13,7 @@
 
 #include <atomic>
 #include <cfenv>
+#include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <random>
@@ -118,22 +120,32 @@ QString Mismatches(bool fromIbm, const std::vector<quint32>& sample)
             char* const inAt = in.data() + chunk % 4;
             char* const outAt = out.data() + chunk / 4 % 4;
             StoreInputs(fromIbm, sample, chunk * chunkSize, count, inAt, expected.data());
-            for (IbmPath path : paths) {
-                // Every output byte differs from the expected one until written.
-                for (std::size_t i = 0; i < 4 * std::size_t(count); ++i)
-                    outAt[i] = char(~expected[i]);
-                Run(path, fromIbm ? IbmOperation::IbmToFloat : IbmOperation::FloatToIbm, 4, inAt,
-                    outAt, count);
-                if (std::memcmp(outAt, expected.data(), 4 * std::size_t(count)) == 0)
-                    continue;
-                const std::lock_guard<std::mutex> lock(tallyMutex);
-                for (int i = 0; i < count; ++i) {
-                    const auto result = qFromUnaligned<quint32>(outAt + 4 * i);
-                    const auto wanted = qFromUnaligned<quint32>(expected.data() + 4 * i);
-                    if (result != wanted && mismatches[int(path)]++ == 0)
-                        first[int(path)] = QString::asprintf("%08x gave %08x, not %08x",
-                                                             qFromUnaligned<quint32>(inAt + 4 * i),
-                                                             result, wanted);
+            for (bool ordered : {false, true}) {
+                // The ordered form reads and writes the IBM words reversed.
+                char* const ibmWords = fromIbm ? inAt : expected.data();
+                for (int i = 0; ordered && i < count; ++i)
+                    qToUnaligned(qbswap(qFromUnaligned<quint32>(ibmWords + 4 * i)),
+                                 ibmWords + 4 * i);
+                const IbmOperation operation =
+                    fromIbm
+                        ? (ordered ? IbmOperation::IbmToFloatOrdered : IbmOperation::IbmToFloat)
+                        : (ordered ? IbmOperation::FloatToIbmOrdered : IbmOperation::FloatToIbm);
+                for (IbmPath path : paths) {
+                    // Every output byte differs from the expected one until written.
+                    for (std::size_t i = 0; i < 4 * std::size_t(count); ++i)
+                        outAt[i] = char(~expected[i]);
+                    Run(path, operation, 4, inAt, outAt, count);
+                    if (std::memcmp(outAt, expected.data(), 4 * std::size_t(count)) == 0)
+                        continue;
+                    const std::lock_guard<std::mutex> lock(tallyMutex);
+                    for (int i = 0; i < count; ++i) {
+                        const auto result = qFromUnaligned<quint32>(outAt + 4 * i);
+                        const auto wanted = qFromUnaligned<quint32>(expected.data() + 4 * i);
+                        if (result != wanted && mismatches[int(path)]++ == 0)
+                            first[int(path)] = QString::asprintf(
+                                "%s: %08x gave %08x, not %08x", ibmOperationNames[int(operation)],
+                                qFromUnaligned<quint32>(inAt + 4 * i), result, wanted);
+                    }
                 }
             }
         }
@@ -235,6 +247,32 @@ private slots:
                 for (int out = 0; out < 4; ++out) {
                     const QString failure = FirstFailure(words.data(), count, in, out);
                     QVERIFY2(failure.isEmpty(), qPrintable(failure));
+                }
+            }
+        }
+    }
+
+    void streamedOutputs()
+    {
+        // Outputs of 16 MiB and more are streamed from their first 64-byte
+        // boundary on when whole samples reach it: here they start 4 bytes
+        // past one, then 1 byte past one, and end past a whole block.
+        const int count = (16 << 20) / 4 + 5;
+        std::vector<char> in(4 * std::size_t(count)), expected(in.size()), out(in.size() + 68);
+        std::mt19937 random(2);
+        std::generate(in.begin(), in.end(), [&] { return char(random()); });
+        char* const boundary =
+            out.data() + (64 - reinterpret_cast<std::uintptr_t>(out.data()) % 64);
+        for (auto operation : {IbmOperation::IbmToFloat, IbmOperation::FloatToIbm,
+                               IbmOperation::IbmToFloatOrdered, IbmOperation::FloatToIbmOrdered}) {
+            Run(IbmPath::Scalar, operation, 4, in.data(), expected.data(), count);
+            for (IbmPath path : zel::AvailableIbmPaths()) {
+                for (char* at : {boundary + 4, boundary + 1}) {
+                    std::fill(out.begin(), out.end(), '\x5A');
+                    Run(path, operation, 4, in.data(), at, count);
+                    QVERIFY2(std::memcmp(at, expected.data(), expected.size()) == 0,
+                             qPrintable(Name(path) + QLatin1String(": ") +
+                                        QLatin1String(ibmOperationNames[int(operation)])));
                 }
             }
         }
