@@ -25,6 +25,14 @@ void WriteToStandardOutput(const QString& message)
     std::fflush(stdout);
 }
 
+// One report, one log line: line breaks in the text are written as "\n" and
+// "\r", so that a report cannot forge further lines.
+QString OneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"));
+}
+
 } // namespace
 
 AppConsole::AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName, int verbosity)
@@ -82,7 +90,7 @@ void AppConsole::Message(const QString& message)
         WriteToStandardOutput(message);
 
     if (Output) {
-        *Output << message << '\n';
+        *Output << OneLine(message) << '\n';
         Output->flush();
     }
 }

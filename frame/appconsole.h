@@ -4,6 +4,7 @@
 #include "zelconsole.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -84,7 +85,8 @@ private:
     std::unique_ptr<QFile> File;
     std::unique_ptr<QTextStream> Output;
     ZelApp* TheApp;
-    QWidget* Parent;
+    // Guarded: a main widget deleted later means no parent.
+    QPointer<QWidget> Parent;
     QString Title;
     int Verbosity;
     QString Filename;

@@ -72,6 +72,8 @@ private slots:
     void log_data();
     void log();
     void workerReportsArriveInOrder();
+    void lineBreaksAreEscapedInTheLog();
+    void deletedMainWidget();
 
 private:
     TestApp* app = static_cast<TestApp*>(QCoreApplication::instance());
@@ -175,6 +177,26 @@ void TestAppConsole::workerReportsArriveInOrder()
     const QStringList arrived = widget.toPlainText().split(QLatin1Char('\n'));
     for (int worker = 0; worker < 4; ++worker)
         QCOMPARE(arrived.filter(QStringLiteral("%1:").arg(worker)), sent[worker]);
+}
+
+// One report is one log line, whatever line breaks its text holds.
+void TestAppConsole::lineBreaksAreEscapedInTheLog()
+{
+    AppConsole console(app, &widget, QStringLiteral("breaks.log"), 1);
+    console.Message(QStringLiteral("a\n *** Error:   b\r\nc"));
+    QCOMPARE(readFile(console.GetName()), QByteArray("a\\n *** Error:   b\\r\\nc\n"));
+}
+
+// The main widget goes before the console: reports show in a box without a parent.
+void TestAppConsole::deletedMainWidget()
+{
+    auto* mainWidget = new QWidget;
+    app->MainWidget = mainWidget;
+    AppConsole console(app, nullptr, QString(), 1);
+    delete mainWidget;
+    app->MainWidget = nullptr;
+    console.Message(Text);
+    QCOMPARE(boxes, QStringList{Box + Text});
 }
 
 int main(int argc, char** argv)
