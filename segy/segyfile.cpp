@@ -76,23 +76,27 @@ bool CountVariableHeaders(QFile& file, SegyLayout& layout, QString& problem)
 }
 
 // The byte order: stated by revision 2's constant, else the order in which
-// the format code is one of the standard's.
+// the format code is one of the standard's. A code that is one in neither
+// is reported as read most significant byte first.
 bool DetectOrder(const char* binary, SegyLayout& layout, QString& problem)
 {
     const quint32 constant = ReadUnsigned(binary + OrderConstantAt, 4, ByteOrder::BigEndian);
     layout.OrderDeclared = constant == 0x01020304 || constant == 0x04030201;
+    const auto code = [binary](ByteOrder order) {
+        return static_cast<int>(ReadUnsigned(binary + FormatCodeAt, 2, order));
+    };
     if (layout.OrderDeclared) {
         layout.Order = constant == 0x01020304 ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
     } else {
-        const quint32 bigEndianCode = ReadUnsigned(binary + FormatCodeAt, 2, ByteOrder::BigEndian);
-        layout.Order = FindSampleFormat(static_cast<int>(bigEndianCode)) != nullptr
-                           ? ByteOrder::BigEndian
-                           : ByteOrder::LittleEndian;
+        layout.Order = FindSampleFormat(code(ByteOrder::LittleEndian)) != nullptr &&
+                               FindSampleFormat(code(ByteOrder::BigEndian)) == nullptr
+                           ? ByteOrder::LittleEndian
+                           : ByteOrder::BigEndian;
     }
-    const quint32 code = ReadUnsigned(binary + FormatCodeAt, 2, layout.Order);
-    layout.Format = FindSampleFormat(static_cast<int>(code));
+    layout.Format = FindSampleFormat(code(layout.Order));
     if (layout.Format == nullptr) {
-        problem = QStringLiteral("sample format code %1 is not one of the standard's").arg(code);
+        problem = QStringLiteral("sample format code %1 is not one of the standard's")
+                      .arg(code(layout.Order));
         return false;
     }
     return true;

@@ -38,7 +38,7 @@ TextHeader DecodeTextHeader(QByteArray bytes)
                 byte = '.';
         }
     }
-    for (int line = 0; line < LineCount; ++line)
+    for (qsizetype line = 0; line < LineCount; ++line)
         header.Lines << QString::fromLatin1(bytes.mid(line * LineLength, LineLength));
     return header;
 }

@@ -21,7 +21,8 @@ check_files() {
 }
 kind=a runtime_libraries=()
 ((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions}'\.so\..+')
-check_files "$runtime_deb" /usr/bin/zel-vornik "/usr/share/applications/$app_id\.desktop" \
+check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} /usr/share/man/man1/zel-segy\.1 \
+    "/usr/share/applications/$app_id\.desktop" \
     "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
     "${runtime_libraries[@]}"
 # The public headers only: no generated form header, no private header.
