@@ -54,9 +54,10 @@ bool CopyHeaders(QFile& in, QSaveFile& out, const SegyLayout& layout, int target
             return false;
         }
         if (at == 0) {
-            const qint64 low = layout.Order == ByteOrder::BigEndian ? 1 : 0;
-            bytes[FormatCodeOffset + low] = static_cast<char>(targetCode);
-            bytes[FormatCodeOffset + 1 - low] = 0;
+            char* code = bytes.data() + FormatCodeOffset;
+            const int low = layout.Order == ByteOrder::BigEndian ? 1 : 0;
+            code[low] = static_cast<char>(targetCode);
+            code[1 - low] = 0;
         }
         if (!Write(out, bytes.constData(), bytes.size(), failure.Problem)) {
             failure.File = out.fileName();
