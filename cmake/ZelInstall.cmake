@@ -29,26 +29,22 @@ set_target_properties(zelfunctions PROPERTIES EXPORT_NAME Functions
 set_target_properties(zelframe PROPERTIES EXPORT_NAME Frame
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
-# Each library's headers get a folder of their own, so the same
-# #include <zelfunctions.h> works in the tree and installed.
-function(zel_install_library target header_dir)
-    install(TARGETS ${target} EXPORT ZelVornikTargets
+# Each library's public headers (its PUBLIC_HEADER list, export header
+# included) get a folder of their own, so the same #include <zelfunctions.h>
+# works in the tree and installed; the version header they share lies one
+# level up. The About dialog's header includes its generated form and stays
+# private.
+foreach(library IN ITEMS zelfunctions zelframe)
+    install(TARGETS ${library} EXPORT ZelVornikTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
             NAMELINK_COMPONENT Development
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
-        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${header_dir})
-    install(FILES ${ARGN}
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${header_dir} COMPONENT Development)
-endfunction()
-
-zel_install_library(zelfunctions zelfunctions ${PROJECT_SOURCE_DIR}/convert/zelfunctions.h)
-# The About dialog's header includes its generated form and stays private.
-zel_install_library(zelframe zelframe
-    ${PROJECT_SOURCE_DIR}/frame/zelapp.h
-    ${PROJECT_SOURCE_DIR}/frame/zelconsole.h
-    ${PROJECT_SOURCE_DIR}/frame/appconsole.h
-    ${PROJECT_SOURCE_DIR}/frame/zelthreadmessenger.h)
+        PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${library} COMPONENT Development
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${library} ${CMAKE_INSTALL_INCLUDEDIR})
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/include/zelversion.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 
 # ---- CMake package and pkg-config file ---------------------------------------
 
@@ -114,11 +110,15 @@ set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and conversions for binar
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-# The CMake package looks for the Qt it was built with.
+# The CMake package looks for the Qt it was built with; the program shows
+# Qt's own texts (the buttons of message boxes) in the user's language from
+# Qt's catalogues.
 if(QT_MAJOR EQUAL 5)
     set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qtbase5-dev)
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qttranslations5-l10n)
 else()
     set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qt6-base-dev)
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qt6-translations-l10n)
 endif()
 if(BUILD_SHARED_LIBS)
     string(APPEND CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS

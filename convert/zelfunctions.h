@@ -1,112 +1,119 @@
 #ifndef ZELFUNCTIONS_H
 #define ZELFUNCTIONS_H
 
-// Conversions between the field encodings of binary seismic data exchange
-// formats and native values, plus an environment lookup and the month and
-// year name lists.
-//
-// Every function works on caller-owned buffers of explicit length, keeps no
-// state, reports no errors (every input has a defined result) and may be
-// called from any thread. Buffers carry no alignment promise. A count of
-// zero or less touches nothing.
+/**
+ * @file
+ * Conversions between the field encodings of binary seismic data exchange
+ * formats and native values, plus an environment lookup and the month and
+ * year name lists.
+ *
+ * Every function works on caller-owned buffers of explicit length, keeps no
+ * state, reports no errors (every input has a defined result) and may be
+ * called from any thread. Buffers carry no alignment promise. A count of
+ * zero or less touches nothing.
+ *
+ * IbmToFloat() and FloatToIbm() hold an IBM System/360 single-precision word
+ * in memory least significant byte first (the fourth byte carries the sign
+ * and the excess-64 power of sixteen). Files and IBM systems write words most
+ * significant byte first: IbmToFloatOrdered() and FloatToIbmOrdered() read
+ * and write them in that order in one pass. Every direction truncates toward
+ * zero and works in place when input and output are the same buffer.
+ */
+
+#include "zelfunctions_export.h"
 
 #include <QString>
 
 // ---- EBCDIC text ----------------------------------------------------------
 
-// Converts the first `count` bytes of `string` from 7-bit ASCII to EBCDIC,
-// in place. The 95 printable characters (space to tilde) are mapped; every
-// other byte (controls, DEL, 0x80-0xFF) becomes 0x00. The tilde has no code
-// of its own and is written as 0x60, the hyphen-minus. NUL bytes are
-// converted like any other; no terminator is looked for or added.
-void AsciiToEbcdic(char* string, int count);
+/// Converts the first @p count bytes of @p string from 7-bit ASCII to EBCDIC,
+/// in place. The 95 printable characters (space to tilde) are mapped; every
+/// other byte (controls, DEL, 0x80-0xFF) becomes 0x00. The tilde has no code
+/// of its own and is written as 0x60, the hyphen-minus. NUL bytes are
+/// converted like any other; no terminator is looked for or added.
+ZELFUNCTIONS_EXPORT void AsciiToEbcdic(char* string, int count);
 
-// Converts the first `count` bytes of `string` from EBCDIC to ASCII, in
-// place. The 94 mapped EBCDIC codes give their printable character; every
-// other byte gives ".", so the result never holds a control character.
-void EbcdicToAscii(char* string, int count);
+/// Converts the first @p count bytes of @p string from EBCDIC to ASCII, in
+/// place. The 94 mapped EBCDIC codes give their printable character; every
+/// other byte gives ".", so the result never holds a control character.
+ZELFUNCTIONS_EXPORT void EbcdicToAscii(char* string, int count);
 
 // ---- Packed integers ------------------------------------------------------
 
-// Value of the packed decimal number whose first byte is `byteOffset` bytes
-// after `bcdValue`: `numberOfDigits` nibbles, high nibble before low nibble,
-// starting at the low nibble of that byte when `oddBit` is true. Nibbles
-// 0xA-0xF count as 10-15. Exactly the bytes that hold the requested nibbles
-// are read, whatever the count; the value wraps modulo 2^32 (numbers of up
-// to nine digits are exact). A count of zero or less reads nothing and
-// gives 0.
-int BcdToInt(char* bcdValue, int byteOffset, bool oddBit, int numberOfDigits);
+/// Value of the packed decimal number whose first byte is @p byteOffset bytes
+/// after @p bcdValue: @p numberOfDigits nibbles, high nibble before low nibble,
+/// starting at the low nibble of that byte when @p oddBit is true. Nibbles
+/// 0xA-0xF count as 10-15. Exactly the bytes that hold the requested nibbles
+/// are read, whatever the count; the value wraps modulo 2^32 (numbers of up
+/// to nine digits are exact). A count of zero or less reads nothing and
+/// gives 0.
+ZELFUNCTIONS_EXPORT int BcdToInt(char* bcdValue, int byteOffset, bool oddBit, int numberOfDigits);
 
-// Reverses, in place, the order of the `wordSize` bytes at `x` for a
-// `wordSize` of 2, 4 or 8. Any other size leaves the bytes untouched.
-void ByteSwap(unsigned char* x, int wordSize);
+/// Reverses, in place, the order of the @p wordSize bytes at @p x for a
+/// @p wordSize of 2, 4 or 8. Any other size leaves the bytes untouched.
+ZELFUNCTIONS_EXPORT void ByteSwap(unsigned char* x, int wordSize);
 
-// Reverses, in place, the bytes of each of the `words` consecutive words of
-// `wordSize` bytes at `x`, as ByteSwap does for one, for a `wordSize` of 2,
-// 4 or 8; any other size leaves the bytes untouched. Turns a whole array of
-// file words, most significant byte first, into least significant byte
-// first, and back. IBM samples need no separate pass: IbmToFloatOrdered and
-// FloatToIbmOrdered read and write them in either order.
-void ByteSwapArray(unsigned char* x, int wordSize, int words);
+/// Reverses, in place, the bytes of each of the @p words consecutive words of
+/// @p wordSize bytes at @p x, as ByteSwap does for one, for a @p wordSize of 2,
+/// 4 or 8; any other size leaves the bytes untouched. Turns a whole array of
+/// file words, most significant byte first, into least significant byte
+/// first, and back. IBM samples need no separate pass: IbmToFloatOrdered and
+/// FloatToIbmOrdered read and write them in either order.
+ZELFUNCTIONS_EXPORT void ByteSwapArray(unsigned char* x, int wordSize, int words);
 
-// Unsigned value (0 to 16777215) of the three bytes at `buf`: most
-// significant byte first for an `inputByteOrder` of 0, least significant
-// first for any other value.
-unsigned int GetUnsigned3Byte(char* buf, int inputByteOrder);
+/// Unsigned value (0 to 16777215) of the three bytes at @p buf: most
+/// significant byte first for an @p inputByteOrder of 0, least significant
+/// first for any other value.
+ZELFUNCTIONS_EXPORT unsigned int GetUnsigned3Byte(char* buf, int inputByteOrder);
 
-// Two's complement value (-8388608 to 8388607) of the three bytes at `buf`,
-// in the byte order of GetUnsigned3Byte.
-int Get3Byte(char* buf, int inputByteOrder);
+/// Two's complement value (-8388608 to 8388607) of the three bytes at @p buf,
+/// in the byte order of GetUnsigned3Byte.
+ZELFUNCTIONS_EXPORT int Get3Byte(char* buf, int inputByteOrder);
 
 // ---- IBM System/360 single-precision floating point -----------------------
-//
-// IbmToFloat and FloatToIbm hold an IBM word in memory least significant
-// byte first (the fourth byte carries the sign and the excess-64 power of
-// sixteen). Files and IBM systems write words most significant byte first:
-// IbmToFloatOrdered and FloatToIbmOrdered read and write them in that order
-// in one pass. Every direction truncates toward zero and works in place when
-// input and output are the same buffer.
 
-// Converts `samples` IBM words (four bytes each, at `inData`) into floats
-// at `outData`. Unnormalised words are accepted; values below the float
-// range become subnormals or a zero of the same sign; values above it
-// saturate to the largest finite float of the same sign. Never produces an
-// infinity or a NaN.
-void IbmToFloat(char* inData, float* outData, int samples);
+/// Converts @p samples IBM words (four bytes each, at @p inData) into floats
+/// at @p outData. Unnormalised words are accepted; values below the float
+/// range become subnormals or a zero of the same sign; values above it
+/// saturate to the largest finite float of the same sign. Never produces an
+/// infinity or a NaN.
+ZELFUNCTIONS_EXPORT void IbmToFloat(char* inData, float* outData, int samples);
 
-// Converts `samples` floats at `inData` into IBM words (four bytes each) at
-// `outData`. Zeros keep their sign; subnormals give words of exponent 32 or
-// 33 (unnormalised below 2^-133); infinities and NaNs give the IBM value of
-// largest magnitude with the float's sign.
-void FloatToIbm(float* inData, char* outData, int samples);
+/// Converts @p samples floats at @p inData into IBM words (four bytes each) at
+/// @p outData. Zeros keep their sign; subnormals give words of exponent 32 or
+/// 33 (unnormalised below 2^-133); infinities and NaNs give the IBM value of
+/// largest magnitude with the float's sign.
+ZELFUNCTIONS_EXPORT void FloatToIbm(float* inData, char* outData, int samples);
 
-// IbmToFloat for IBM words in the byte order `inputByteOrder`, as
-// GetUnsigned3Byte takes it: most significant byte first for 0, least
-// significant first for any other value. The same results as ByteSwapArray
-// on the words (for an order of 0) followed by IbmToFloat, without touching
-// `inData` unless it is `outData`.
-void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder);
+/// IbmToFloat for IBM words in the byte order @p inputByteOrder, as
+/// GetUnsigned3Byte takes it: most significant byte first for 0, least
+/// significant first for any other value. The same results as ByteSwapArray
+/// on the words (for an order of 0) followed by IbmToFloat, without touching
+/// @p inData unless it is @p outData.
+ZELFUNCTIONS_EXPORT void IbmToFloatOrdered(char* inData, float* outData, int samples,
+                                           int inputByteOrder);
 
-// FloatToIbm writing IBM words in the byte order `outputByteOrder`: most
-// significant byte first for 0, least significant first for any other
-// value. The same results as FloatToIbm followed by ByteSwapArray on the
-// words (for an order of 0).
-void FloatToIbmOrdered(float* inData, char* outData, int samples, int outputByteOrder);
+/// FloatToIbm writing IBM words in the byte order @p outputByteOrder: most
+/// significant byte first for 0, least significant first for any other
+/// value. The same results as FloatToIbm followed by ByteSwapArray on the
+/// words (for an order of 0).
+ZELFUNCTIONS_EXPORT void FloatToIbmOrdered(float* inData, char* outData, int samples,
+                                           int outputByteOrder);
 
 // ---- Environment and calendar ---------------------------------------------
 
-// Value of the first environment variable whose whole name matches the
-// regular expression `envName` (case-sensitive), everything after the first
-// "=" of its entry, unchanged. An empty string when nothing matches, when
-// `envName` is empty or when the pattern is invalid.
-QString GetEnv(QString envName);
+/// Value of the first environment variable whose whole name matches the
+/// regular expression @p envName (case-sensitive), everything after the first
+/// "=" of its entry, unchanged. An empty string when nothing matches, when
+/// @p envName is empty or when the pattern is invalid.
+ZELFUNCTIONS_EXPORT QString GetEnv(QString envName);
 
-// Display names of the months, indexed by month number 1-12; index 0 is
-// "not set". Built before main() and alive until after it returns.
-extern QString MonthNames[13];
+/// Display names of the months, indexed by month number 1-12; index 0 is
+/// "not set". Built before main() and alive until after it returns.
+extern ZELFUNCTIONS_EXPORT QString MonthNames[13];
 
-// Display names of the years 2001-2020 at indices 1-20; index 0 is
-// "not set". Built before main() and alive until after it returns.
-extern QString YearNames[21];
+/// Display names of the years 2001-2020 at indices 1-20; index 0 is
+/// "not set". Built before main() and alive until after it returns.
+extern ZELFUNCTIONS_EXPORT QString YearNames[21];
 
 #endif // ZELFUNCTIONS_H

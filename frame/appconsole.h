@@ -2,6 +2,7 @@
 #define APPCONSOLE_H
 
 #include "zelconsole.h"
+#include "zelframe_export.h"
 
 #include <QObject>
 #include <QPointer>
@@ -27,18 +28,18 @@ class ZelApp;
  * The console belongs to the GUI thread. Other threads reach it through a
  * ZelThreadMessenger, whose calls are queued to the console's thread.
  */
-class AppConsole : public QObject, public ZelConsole
+class ZELFRAME_EXPORT AppConsole : public QObject, public ZelConsole
 {
     Q_OBJECT
 
 public:
     /** Type codes that the thread entry points accept. */
     enum ThreadMessageType {
-        ThreadMessage = 0,
-        ThreadWarning = 1,
-        ThreadError = 2,
-        ThreadDebug = 3,
-        ThreadLowLevel = 4,
+        ThreadMessage = 0,  ///< Message()
+        ThreadWarning = 1,  ///< WarningMessage()
+        ThreadError = 2,    ///< ErrorMessage()
+        ThreadDebug = 3,    ///< DebugMessage()
+        ThreadLowLevel = 4, ///< LowLevelMessage()
     };
 
     /**
@@ -47,6 +48,7 @@ public:
      * see Open().
      */
     AppConsole(ZelApp* theApp, QTextEdit* textCtrl, const QString& fileName, int verbosity);
+    /** Flushes and closes the log. */
     ~AppConsole() override;
 
     /**
@@ -65,7 +67,9 @@ public:
     void DebugMessage(const QString& message) override;
     void LowLevelMessage(const QString& message) override;
 
+    /** The verbosity level, see SetVerbosityLevel(). */
     int GetVerbosityLevel() const;
+    /** Sets the level that decides whether debug (2, 3) and low-level (3) reports are written. */
     void SetVerbosityLevel(int verbosity);
 
     /** Full path of the log file; empty when no log was asked for. */

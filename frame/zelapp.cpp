@@ -3,10 +3,14 @@
 #include "zelaboutdlg.h"
 
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -35,6 +39,17 @@ ZelApp::ZelApp(int& argc, char** argv, bool hasInterface)
     // No application name: settings live in the organisation-wide store.
     setOrganizationName(QStringLiteral("Zelmorra Corp"));
     setOrganizationDomain(QStringLiteral("zelmorra.example"));
+
+    // Qt's texts first, so that the frame's own take precedence.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    InstallTranslation(QStringLiteral("qtbase"), qtTranslations);
+    // Built into the library, which may be a static one.
+    Q_INIT_RESOURCE(zelframe_translations);
+    InstallTranslation(QStringLiteral("zelframe"), QStringLiteral(":/i18n"));
 }
 
 ZelApp::~ZelApp() = default;
@@ -57,6 +72,14 @@ int& ZelApp::SelectPlatform(int& argc, char** argv, bool hasInterface)
         std::exit(1);
     }
     return argc;
+}
+
+bool ZelApp::InstallTranslation(const QString& catalogue, const QString& directory)
+{
+    auto translator = std::make_unique<QTranslator>(this);
+    if (!translator->load(QLocale::system(), catalogue, QStringLiteral("_"), directory))
+        return false;
+    return installTranslator(translator.release());
 }
 
 QString ZelApp::GetHomeDir() const

@@ -1,6 +1,8 @@
 #ifndef ZELTHREADMESSENGER_H
 #define ZELTHREADMESSENGER_H
 
+#include "zelframe_export.h"
+
 #include <QObject>
 #include <QString>
 
@@ -16,11 +18,12 @@ class AppConsole;
  * messenger->Report(tr("%1 traces read").arg(count), AppConsole::ThreadMessage);
  * @endcode
  */
-class ZelThreadMessenger : public QObject
+class ZELFRAME_EXPORT ZelThreadMessenger : public QObject
 {
     Q_OBJECT
 
 public:
+    /** Connects to @p console, whose thread handles every report. */
     explicit ZelThreadMessenger(AppConsole* console, QObject* parent = nullptr);
 
     /** Reports @p message with a type code of AppConsole::ThreadMessageType. */
@@ -29,7 +32,9 @@ public:
     void ReportWithDialog(const QString& message, int type);
 
 signals:
+    /** Emitted by Report(); queued to the console. */
     void ThreadMsg(QString message, int type);
+    /** Emitted by ReportWithDialog(); queued to the console. */
     void ThreadDlgMsg(QString message, int type);
 };
 

@@ -2,11 +2,15 @@
 #include "testapp.h"
 #include "vkapp.h"
 #include "vkmainwindow.h"
-#include "zelaboutdlg.h"
+#include "zelversion.h"
 
+#include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -22,6 +26,8 @@ struct Start
 
 const QByteArray NoDisplay = "zel-vornik: cannot start: no graphical display";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
+const QByteArray MajorMinor =
+    QByteArray::number(ZEL_VERSION_MAJOR) + '.' + QByteArray::number(ZEL_VERSION_MINOR);
 const Start Starts[] = {
     {"headless", {}, {"ZEL_TEST_CHILD=headless"}, 0, "1%\n *** Error:   \xc3\xb6 \xc2\xb5\n"},
     {"-platform", {"-platform", "offscreen"}, {Child}, 0, {}},
@@ -30,12 +36,38 @@ const Start Starts[] = {
     {"no display", {}, {}, 1, {}},
     {"an argument, no display", {"a.sgy"}, {}, 1, {}},
     {"variables empty", {}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}, 1, {}},
+    // The locale need not be installed: the toolkit reads the variables.
+    {"German",
+     {},
+     {"ZEL_TEST_CHILD=texts", "QT_QPA_PLATFORM=offscreen", "LANG=de_DE.UTF-8",
+      "LC_ALL=de_DE.UTF-8"},
+     0,
+     "Version " + MajorMinor + "\nBeenden\nAbbrechen\n"},
 };
+
+// The program's main window and a message box's button, as UTF-8 lines.
+[[noreturn]] void showTexts(int argc, char** argv)
+{
+    VkApp app(argc, argv);
+    const bool started = app.Init();
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    const QByteArray texts =
+        (QStringList{app.MainWindow->VersionTx->text(), app.MainWindow->Quit->text(),
+                     box.button(QMessageBox::Cancel)->text(), QString()}
+             .join(QLatin1Char('\n')))
+            .toUtf8();
+    std::fwrite(texts.constData(), 1, static_cast<size_t>(texts.size()), stdout);
+    std::fflush(stdout);
+    std::_Exit(started ? 0 : 1);
+}
 
 // The child, "headless" or with an "interface", ends without flushing standard
 // output, so that only what the console flushed itself is seen.
 int runChild(int argc, char** argv)
 {
+    if (qgetenv("ZEL_TEST_CHILD") == "texts")
+        showTexts(argc, argv);
     TestApp app(argc, argv, qgetenv("ZEL_TEST_CHILD") == "interface");
     if (!app.HasInterface) {
         AppConsole console(&app, nullptr, QString(), 1);
@@ -70,8 +102,7 @@ void TestZelApp::programAndAbout()
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("example.zelmorra.Vornik"));
     const VkMainWindow* window = app->MainWindow;
     QVERIFY(window && window->isVisible());
-    QCOMPARE(window->VersionTx->text(),
-             "version " + QStringLiteral(ZEL_VERSION).section(QLatin1Char('.'), 0, 1));
+    QCOMPARE(window->VersionTx->text(), QString::fromLatin1("version " + MajorMinor));
     QCOMPARE(window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowMaximizeButtonHint),
              Qt::WindowFlags(Qt::Window));
     // The console reports at verbosity 1 and goes with the application.
@@ -85,10 +116,11 @@ void TestZelApp::programAndAbout()
     QStringList shown;
     QObject scope;
     QTimer::singleShot(0, &scope, [&shown] {
-        if (auto* dialog = qobject_cast<ZelAboutDlg*>(QApplication::activeModalWidget())) {
-            shown << dialog->windowTitle() << dialog->ApplicationTx->text()
-                  << dialog->CopyrightTx->text();
-            dialog->Close->click();
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown << dialog->windowTitle();
+            for (const char* label : {"ApplicationTx", "CopyrightTx"})
+                shown << dialog->findChild<QLabel*>(QLatin1String(label))->text();
+            dialog->findChild<QPushButton*>(QStringLiteral("Close"))->click();
         }
     });
     app->OnAbout();
@@ -103,13 +135,20 @@ void TestZelApp::start_data()
         QTest::newRow(start.name) << start;
 }
 
-// Only what the row names is in the environment, with a UTF-8 locale; a failed
+// Only what the row names is in the environment, with an English UTF-8 locale
+// unless the row names another, and this test's settings directory; a failed
 // start says why in one line on standard error.
 void TestZelApp::start()
 {
     QFETCH(Start, start);
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), qEnvironmentVariable("XDG_CONFIG_HOME"));
+    for (const QString& variable : start.environment)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
     QProcess child;
-    child.setEnvironment(start.environment + QStringList{"LC_ALL=C.UTF-8"});
+    child.setProcessEnvironment(environment);
     child.start(start.exitCode == 0 ? QCoreApplication::applicationFilePath()
                                     : QStringLiteral(ZEL_VORNIK),
                 start.arguments);

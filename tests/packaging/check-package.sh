@@ -26,8 +26,9 @@ check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} /usr/share/man/man1/zel-se
     "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
     "${runtime_libraries[@]}"
 # The public headers only: no generated form header, no private header.
-check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger}'\.h' \
-    '/usr/include/zelfunctions/zelfunctions\.h' "${lib}libzel"{frame,functions}"\.$kind" \
+check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger,zelframe_export}'\.h' \
+    /usr/include/zelfunctions/zelfunctions{,_export}'\.h' /usr/include/zelversion'\.h' \
+    '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions}"\.$kind" \
     "${lib}cmake/ZelVornik/ZelVornik"{Config,ConfigVersion,Targets,Targets-.+}'\.cmake' \
     "${lib}pkgconfig/zelfunctions\.pc"
 [[ $(dpkg-deb -f "$runtime_deb" Depends) =~ (^|, )libqt${qt_major}widgets${qt_major}[[:space:]] ]] ||

@@ -1,0 +1,48 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AppConsole</name>
+    <message>
+        <source>error opening file: %1</source>
+        <translation>Fehler beim Öffnen der Datei: %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>ZelAboutDlg</name>
+    <message>
+        <source>%1   version %2.%3.%4</source>
+        <translation>%1   Version %2.%3.%4</translation>
+    </message>
+</context>
+<context>
+    <name>ZelAboutDlgUi</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Zelmorra Corp</source>
+        <translation>Copyright © 2026 Zelmorra Corp</translation>
+    </message>
+</context>
+<context>
+    <name>ZelApp</name>
+    <message>
+        <source>%1: cannot start: no graphical display (DISPLAY and WAYLAND_DISPLAY are not set; &quot;-platform offscreen&quot; runs without one)</source>
+        <translation>%1: Start nicht möglich: keine grafische Anzeige (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt; mit „-platform offscreen“ läuft das Programm ohne)</translation>
+    </message>
+</context>
+</TS>
