@@ -7,6 +7,7 @@
 #include "tracestream.h"
 
 #include <zelapp.h>
+#include <zelversion.h>
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -33,8 +34,7 @@ public:
         MajorVersion = ZEL_VERSION_MAJOR;
         MinorVersion = ZEL_VERSION_MINOR;
         Release = ZEL_VERSION_PATCH;
-        setApplicationVersion(
-            QStringLiteral("%1.%2.%3").arg(MajorVersion).arg(MinorVersion).arg(Release));
+        setApplicationVersion(QStringLiteral(ZEL_VERSION_STRING));
         return true;
     }
 };
