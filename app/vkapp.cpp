@@ -14,12 +14,7 @@ namespace {
 
 // The toolkit's own options, which QApplication takes out of the command line
 // itself. A value follows as the next argument, or for some also after "=".
-enum class Value
-{
-    None,
-    Next,
-    NextOrJoined
-};
+enum class Value { None, Next, NextOrJoined };
 
 struct ToolkitOption
 {
@@ -140,7 +135,8 @@ void args(int& argc, char** argv)
         if (!option || (equals >= 0 && option->value != Value::NextOrJoined))
             UsageError(program, Tr("unknown option '%1'").arg(QString::fromLocal8Bit(argument)));
         if (option->value != Value::None && equals < 0 && ++i >= argc)
-            UsageError(program, Tr("option '%1' needs a value").arg(QString::fromLocal8Bit(argument)));
+            UsageError(program,
+                       Tr("option '%1' needs a value").arg(QString::fromLocal8Bit(argument)));
     }
 }
 

@@ -26,6 +26,8 @@ struct Start
 
 const QByteArray NoDisplay = "zel-vornik: cannot start: no graphical display";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
+const QByteArray Usage = "Usage: zel-vornik [OPTION]...\n";
+const QByteArray QtVersion = qVersion();
 const Start Starts[] = {
     {"headless", {}, {"ZEL_TEST_CHILD=headless"}, 0, "1%\n *** Error:   \xc3\xb6 \xc2\xb5\n"},
     {"-platform", {"-platform", "offscreen"}, {Child}, 0, {}},
@@ -34,14 +36,14 @@ const Start Starts[] = {
     {"no display", {}, {}, 1, {}},
     {"an argument, no display", {"a.sgy"}, {}, 1, {}},
     {"variables empty", {}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}, 1, {}},
-    {"--help", {"-style", "fusion", "--help"}, {}, 0, "Usage: zel-vornik [OPTION]...\n", {}, true},
-    {"-h", {"-h"}, {}, 0, "Usage: zel-vornik [OPTION]...\n", {}, true},
-    {"--version", {"--version"}, {}, 0, "zel-vornik " ZEL_VERSION " (Qt " + QByteArray(qVersion()) + ")\n"},
-    {"toolkit options", {"--style=fusion", "-reverse", "-qwindowtitle", "-x", "-display", ":9"}, {}, 1, {}},
+    {"--help", {"-style", "fusion", "--help"}, {}, 0, Usage, {}, true},
+    {"-h", {"-h"}, {}, 0, Usage, {}, true},
+    {"--version", {"--version"}, {}, 0, "zel-vornik " ZEL_VERSION " (Qt " + QtVersion + ")\n"},
+    {"toolkit", {"--style=fusion", "-reverse", "-title", "-x", "-display", ":9"}, {}, 1},
     {"after --", {"--", "-x", "--help"}, {}, 1, {}},
     {"unknown option", {"--helpme"}, {}, 2, {}, "zel-vornik: unknown option '--helpme'"},
     {"value after = not taken", {"-platform=offscreen"}, {}, 2, {}, "zel-vornik: unknown option"},
-    {"value missing", {"-reverse", "-style"}, {}, 2, {}, "zel-vornik: option '-style' needs a value"},
+    {"no value", {"-reverse", "-style"}, {}, 2, {}, "zel-vornik: option '-style' needs a value"},
 };
 
 // The child, "headless" or with an "interface", ends without flushing standard
