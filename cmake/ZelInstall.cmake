@@ -122,17 +122,21 @@ find_program(ZEL_GZIP gzip)
 if(NOT ZEL_GZIP)
     message(FATAL_ERROR "gzip is needed to compress the manual page and the changelog")
 endif()
-configure_file(${PROJECT_SOURCE_DIR}/man/zel-vornik.1 ${PROJECT_BINARY_DIR}/man/zel-vornik.1 COPYONLY)
+# Every page in man/ is installed, with the program it describes.
+file(GLOB man_pages RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.1)
 set(compressed_docs "")
-foreach(document man/zel-vornik.1 debian/changelog)
+foreach(document ${man_pages} debian/changelog)
+    if(document MATCHES "^man/")
+        configure_file(${PROJECT_SOURCE_DIR}/${document} ${PROJECT_BINARY_DIR}/${document} COPYONLY)
+        install(FILES ${PROJECT_BINARY_DIR}/${document}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+    endif()
     add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${document}.gz
         COMMAND ${ZEL_GZIP} -9nkf ${PROJECT_BINARY_DIR}/${document}
         DEPENDS ${PROJECT_BINARY_DIR}/${document} VERBATIM)
     list(APPEND compressed_docs ${PROJECT_BINARY_DIR}/${document}.gz)
 endforeach()
 add_custom_target(zel-compressed-docs ALL DEPENDS ${compressed_docs})
-install(FILES ${PROJECT_BINARY_DIR}/man/zel-vornik.1.gz
-    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
 
 # The Debian copyright file in machine-readable form, with the licence text
 # taken from LICENSE: the MIT licence, which Debian calls Expat.

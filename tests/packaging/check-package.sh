@@ -24,10 +24,10 @@ check_files() {
 kind=a runtime_libraries=()
 ((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions}'\.so\..+')
 docs=(copyright changelog\\.gz)
-check_files "$runtime_deb" /usr/bin/zel-vornik "/usr/share/applications/$app_id\.desktop" \
+check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$app_id\.desktop" \
     "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
     /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$app_id\.png" \
-    /usr/share/man/man1/zel-vornik'\.1\.gz' "${docs[@]/#//usr/share/doc/zel-vornik/}" \
+    /usr/share/man/man1/zel-{vornik,segy}'\.1\.gz' "${docs[@]/#//usr/share/doc/zel-vornik/}" \
     "${runtime_libraries[@]}"
 # The public headers only: no generated form header, no private header.
 check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger}'\.h' \

@@ -1,0 +1,105 @@
+#include "converter.h"
+
+#include "progress.h"
+#include "tracestream.h"
+
+#include <zelfunctions.h>
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 HeaderCopyBytes = qint64{1} << 20;
+
+constexpr ByteOrder HostOrder =
+    Q_BYTE_ORDER == Q_BIG_ENDIAN ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
+
+// Converts `count` float sample words in place, in the file's byte order.
+void ConvertWords(char* words, qint64 count, int targetCode, ByteOrder order)
+{
+    const int samples = static_cast<int>(count);
+    // Sample words start at multiples of four bytes in a chunk aligned for
+    // any type, so they are aligned floats.
+    auto* values = reinterpret_cast<float*>(words);
+    if (targetCode == IeeeFloatCode) {
+        IbmToFloatOrdered(words, values, samples, LibraryOrder(order));
+        if (order != HostOrder)
+            ByteSwapArray(reinterpret_cast<unsigned char*>(words), 4, samples);
+    } else {
+        if (order != HostOrder)
+            ByteSwapArray(reinterpret_cast<unsigned char*>(words), 4, samples);
+        FloatToIbmOrdered(values, words, samples, LibraryOrder(order));
+    }
+}
+
+bool Write(QSaveFile& out, const char* bytes, qint64 count, QString& problem)
+{
+    if (out.write(bytes, count) == count)
+        return true;
+    problem = out.errorString();
+    return false;
+}
+
+// Copies the headers before the first trace, with the format code set.
+bool CopyHeaders(QFile& in, QSaveFile& out, const SegyLayout& layout, int targetCode,
+                 ConversionFailure& failure)
+{
+    for (qint64 at = 0; at < layout.DataOffset; at += HeaderCopyBytes) {
+        QByteArray bytes = in.read(std::min(HeaderCopyBytes, layout.DataOffset - at));
+        if (bytes.size() != std::min(HeaderCopyBytes, layout.DataOffset - at)) {
+            failure = {in.fileName(), in.errorString()};
+            return false;
+        }
+        if (at == 0) {
+            char* code = bytes.data() + FormatCodeOffset;
+            const int low = layout.Order == ByteOrder::BigEndian ? 1 : 0;
+            code[low] = static_cast<char>(targetCode);
+            code[1 - low] = 0;
+        }
+        if (!Write(out, bytes.constData(), bytes.size(), failure.Problem)) {
+            failure.File = out.fileName();
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, int targetCode,
+                 Progress& progress, ConversionFailure& failure)
+{
+    QSaveFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly)) {
+        failure = {outPath, out.errorString()};
+        return false;
+    }
+    if (!in.seek(0)) {
+        failure = {in.fileName(), in.errorString()};
+        return false;
+    }
+    if (!CopyHeaders(in, out, layout, targetCode, failure))
+        return false;
+    const bool converting = layout.Format->Code != targetCode;
+    const SampleRun convert = [&](char* words, qint64 count) {
+        if (converting)
+            ConvertWords(words, count, targetCode, layout.Order);
+    };
+    bool writeFailed = false;
+    const ChunkSink write = [&](const char* bytes, qint64 count, QString& problem) {
+        writeFailed = !Write(out, bytes, count, problem);
+        return !writeFailed;
+    };
+    if (!StreamTraces(in, layout, convert, write, progress, failure.Problem)) {
+        failure.File = writeFailed ? outPath : in.fileName();
+        return false;
+    }
+    if (!out.commit()) {
+        failure = {outPath, out.errorString()};
+        return false;
+    }
+    return true;
+}

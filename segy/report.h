@@ -1,0 +1,17 @@
+#ifndef REPORT_H
+#define REPORT_H
+
+#include "samplestats.h"
+#include "segyfile.h"
+
+#include <QByteArray>
+#include <QString>
+
+// What `info` prints about a file: its layout, its textual header and, when
+// `stats` is given, the figures of a scan of its samples.
+QString InfoText(const QString& path, const SegyLayout& layout, const SampleStats* stats);
+
+// The same as one JSON object.
+QByteArray InfoJson(const QString& path, const SegyLayout& layout, const SampleStats* stats);
+
+#endif

@@ -1,0 +1,113 @@
+#include "samplestats.h"
+
+#include <zelfunctions.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// IBM words converted per call of the library.
+constexpr qint64 IbmBatch = 4096;
+
+quint64 ReadWord(const char* at, int bytes, ByteOrder order)
+{
+    quint64 value = 0;
+    for (int i = 0; i < bytes; ++i) {
+        const int byte = order == ByteOrder::BigEndian ? i : bytes - 1 - i;
+        value = value << 8 | static_cast<unsigned char>(at[byte]);
+    }
+    return value;
+}
+
+// The two's complement value of the low `bits` bits of `word`.
+double Signed(quint64 word, int bits)
+{
+    const double value = static_cast<double>(word);
+    return word >> (bits - 1) != 0 ? value - std::ldexp(1.0, bits) : value;
+}
+
+double Decode(const char* at, const SampleFormat& format, ByteOrder order)
+{
+    const quint64 word = ReadWord(at, format.Bytes, order);
+    switch (format.Code) {
+    case 2:
+    case 3:
+    case 7:
+    case 8:
+    case 9:
+        return Signed(word, format.Bytes * 8);
+    case 4: // a zero byte, a gain exponent byte and a 16-bit mantissa
+        return std::ldexp(Signed(word & 0xFFFF, 16), -static_cast<int>(word >> 16 & 0xFF));
+    case 5: {
+        const auto bits = static_cast<quint32>(word);
+        float value = 0;
+        std::memcpy(&value, &bits, sizeof value);
+        return value;
+    }
+    case 6: {
+        double value = 0;
+        std::memcpy(&value, &word, sizeof value);
+        return value;
+    }
+    default:
+        return static_cast<double>(word);
+    }
+}
+
+// Whether the IBM word's value is 2^128 or more: its leading one bit,
+// 4 * (exponent - 64) - 24 + position in the fraction, is at 128 or above.
+bool BeyondFloatRange(quint32 exponent, quint32 fraction)
+{
+    int top = 23;
+    while ((fraction >> top) == 0)
+        --top;
+    return 4 * (static_cast<int>(exponent) - 64) - 24 + top >= 128;
+}
+
+} // namespace
+
+void SampleStats::Add(const char* words, qint64 count, const SampleFormat& format, ByteOrder order)
+{
+    float values[IbmBatch];
+    for (qint64 done = 0; done < count;) {
+        const qint64 batch = std::min(count - done, IbmBatch);
+        const char* at = words + done * format.Bytes;
+        if (format.Code == IbmFloatCode) {
+            // The library reads, never writes, its input buffer here.
+            IbmToFloatOrdered(const_cast<char*>(at), values, static_cast<int>(batch),
+                              LibraryOrder(order));
+        }
+        for (qint64 i = 0; i < batch; ++i, at += format.Bytes) {
+            double value = 0;
+            if (format.Code == IbmFloatCode) {
+                const auto word = static_cast<quint32>(ReadWord(at, 4, order));
+                const quint32 exponent = word >> 24 & 0x7F;
+                const quint32 fraction = word & 0xFFFFFF;
+                if (fraction == 0)
+                    DirtyZeros += exponent != 0 ? 1 : 0;
+                else if (BeyondFloatRange(exponent, fraction))
+                    ++BeyondFloat;
+                Unnormalised += fraction != 0 && fraction < 0x100000 ? 1 : 0;
+                value = values[i];
+            } else {
+                value = Decode(at, format, order);
+            }
+            if (!std::isfinite(value)) {
+                ++NonFinite;
+                continue;
+            }
+            ++Samples;
+            Minimum = std::min(Minimum, value);
+            Maximum = std::max(Maximum, value);
+            SumOfSquares += value * value;
+        }
+        done += batch;
+    }
+}
+
+double SampleStats::Rms() const
+{
+    return Samples > 0 ? std::sqrt(SumOfSquares / static_cast<double>(Samples)) : 0.0;
+}

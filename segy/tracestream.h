@@ -1,0 +1,24 @@
+#ifndef TRACESTREAM_H
+#define TRACESTREAM_H
+
+#include "segyfile.h"
+
+#include <functional>
+
+class Progress;
+
+// Called with each run of consecutive sample words in a chunk; may change
+// them in place.
+using SampleRun = std::function<void(char* words, qint64 count)>;
+// Called with each chunk once its samples have been handed out; false with
+// `problem` set stops the stream.
+using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;
+
+// Reads the traces of `in` from the layout's data offset to the end in
+// chunks of a few MiB, whatever the trace length, so memory stays bounded.
+// Every chunk boundary falls between sample words. False with `problem`
+// set on a read error, an interruption or a refusal of `sink`.
+bool StreamTraces(QFile& in, const SegyLayout& layout, const SampleRun& samples,
+                  const ChunkSink& sink, Progress& progress, QString& problem);
+
+#endif

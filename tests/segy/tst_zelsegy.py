@@ -1,0 +1,196 @@
+"""zel-segy as its users meet it: files built here, by a small generator and
+by segyio as an independent writer, and its outputs checked byte for byte
+and, through segyio as an independent reader, sample for sample."""
+import json, os, random, re, resource, signal, struct, subprocess, sys, tempfile, unittest
+
+try:
+    import numpy as np
+    import segyio
+except ImportError:
+    print("SKIP: needs python3-segyio")
+    sys.exit(77)
+
+TOOL = sys.argv.pop(1)
+LINES = ["C%2d ZEL TEST LINE %d" % (i + 1, i) for i in range(40)]
+FLT_MAX = np.finfo(np.float32).max
+
+
+def text_block(lines, ebcdic=True):
+    block = "".join(line.ljust(80) for line in lines).ljust(3200).encode("ascii")
+    return block.decode("ascii").encode("cp037") if ebcdic else block
+
+
+def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, ext=(),
+              ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b""):
+    """Writes a file: `words` are the sample words as integers (random
+    normalised IBM words by default), `ext` the extended header blocks."""
+    rng = random.Random(ns * 31 + traces)
+    if words is None:
+        words = [rng.getrandbits(1) << 31 | rng.randint(34, 96) << 24 | rng.randint(0x100000, 0xFFFFFF)
+                 for _ in range(ns * traces)]
+    binary = bytearray(rng.getrandbits(8) for _ in range(400))
+    for at, size, value in ((16, 2, 2000), (20, 2, ns if binary_ns is None else binary_ns), (24, 2, fmt),
+                            (68, 4, 0), (96, 4, 0x01020304 if declared else 0),
+                            (304, 2, len(ext) if ext_field is None else ext_field), (306, 2, 0)):
+        binary[at:at + size] = value.to_bytes(size, "big" if order == ">" else "little", signed=True)
+    binary[300:302] = rev
+    code = "H" if fmt == 3 else "I"
+    data = b""
+    for t in range(traces):
+        header = bytearray(rng.getrandbits(8) for _ in range(240))
+        header[114:116] = struct.pack(order + "H", ns)
+        data += header + struct.pack(order + str(ns) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in words[t * ns:(t + 1) * ns]))
+    with open(path, "wb") as f:
+        f.write(text_block(LINES, ebcdic) + binary + b"".join(ext) + data + tail)
+    return words
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def run(*args, limit=None):
+    def child():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    return subprocess.run([TOOL, *args], capture_output=True, text=True, env=env,
+                          preexec_fn=child if limit else None)
+
+
+def samples_of(path, order):
+    with segyio.open(path, ignore_geometry=True, endian="big" if order == ">" else "little") as f:
+        return f.trace.raw[:].copy(), int(f.bin[segyio.BinField.Format])
+
+
+class ZelSegy(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.path = lambda name: os.path.join(self.dir.name, name)
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def test_info(self):
+        spec = segyio.spec()
+        spec.format, spec.samples, spec.tracecount, spec.endian = 1, range(11), 4, "big"
+        with segyio.create(self.path("peer.sgy"), spec) as f:
+            f.trace = [np.arange(11, dtype=np.float32) * i for i in range(4)]
+            f.bin.update(hdt=4000)
+        stanza = text_block(["((SEG: EndText))"])
+        rows = [  # name, generator arguments, expected fields
+            ("peer.sgy", None, dict(byte_order="big-endian", format_code=1, samples_per_trace=11,
+                                    traces=4, sample_interval_us=4000, textual_header_encoding="EBCDIC")),
+            ("lsb-ascii-ext.sgy", dict(order="<", rev=b"\x00\x01", ebcdic=False, ext=[text_block(LINES)] * 2),
+             dict(byte_order="little-endian", revision="1.0", extended_textual_headers=2, traces=3,
+                  textual_header_encoding="ASCII", textual_header=[l.ljust(80) for l in LINES])),
+            ("rev2-lsb.sgy", dict(order="<", fmt=5, declared=True, rev=b"\x02\x01"),
+             dict(byte_order="little-endian", revision="2.1", format_code=5, samples_per_trace=8)),
+            ("variable-ext.sgy", dict(ext=[text_block(LINES), stanza], ext_field=-1),
+             dict(extended_textual_headers=2, traces=3, textual_header=[l.ljust(80) for l in LINES])),
+            ("header-ns.sgy", dict(binary_ns=9), dict(samples_per_trace=8, traces=3)),
+        ]
+        for name, generator, expected in rows:
+            with self.subTest(name):
+                if generator is not None:
+                    make_segy(self.path(name), **generator)
+                result = run("info", "--json", self.path(name))
+                self.assertEqual(result.returncode, 0, result.stderr)
+                info = json.loads(result.stdout)
+                self.assertEqual({k: info[k] for k in expected}, expected)
+                text = run("info", self.path(name)).stdout
+                self.assertIn("byte order: %s\n" % info["byte_order"], text)
+                self.assertIn("traces: %d\n" % info["traces"], text)
+                self.assertTrue(text.endswith("\n".join(info["textual_header"]) + "\n"))
+
+    def test_rare_ibm_words(self):
+        words = [0x42064000, 0x41000000, 0x61100000, 0xC1100000, 0x00000000, 0x41100000]
+        for order in "><":
+            with self.subTest(order=order):
+                make_segy(self.path("in.sgy"), order=order, ns=6, traces=1, words=words)
+                scan = json.loads(run("info", "--json", "--scan", self.path("in.sgy")).stdout)["scan"]
+                self.assertEqual((scan["unnormalised"], scan["dirty_zeros"], scan["beyond_float_range"],
+                                  scan["minimum"], scan["maximum"]), (1, 1, 1, -1.0, float(FLT_MAX)))
+                self.assertEqual(run("convert", "--to", "ieee", self.path("in.sgy"), self.path("out.sgy")).returncode, 0)
+                values, fmt = samples_of(self.path("out.sgy"), order)
+                self.assertEqual((fmt, values[0].tolist()), (5, [6.25, 0, FLT_MAX, -1, 0, 1]))
+
+    def test_round_trip_keeps_every_other_byte(self):
+        for order in "><":
+            with self.subTest(order=order):
+                src, ieee, back = self.path("in.sgy"), self.path("ieee.sgy"), self.path("back.sgy")
+                make_segy(src, order=order, ns=50, traces=7, ext=[text_block(LINES)])
+                for args in (("--to", "ieee", src, ieee), ("--to", "ibm", ieee, back)):
+                    result = run("convert", *args)
+                    self.assertEqual((result.returncode, result.stderr), (0, ""))
+                expected, _ = samples_of(src, order)
+                values, fmt = samples_of(ieee, order)
+                self.assertEqual(fmt, 5)
+                self.assertTrue(np.array_equal(values.view(np.uint32), expected.view(np.uint32)))
+                original, converted = bytearray(read(src)), bytearray(read(ieee))
+                for t in range(7):  # blank the samples and the format code
+                    at = 6800 + t * 440 + 240
+                    original[at:at + 200] = converted[at:at + 200] = bytes(200)
+                original[3224:3226] = converted[3224:3226] = bytes(2)
+                self.assertEqual(original, converted)
+                self.assertEqual(read(back), read(src))
+
+    def test_refusals(self):
+        rows = [  # name, generator arguments (None: no file), command, phrase in the message
+            ("missing.sgy", None, "info", "No such file"),
+            ("short.sgy", dict(traces=0, tail=b"x" * 100), None, "shorter than the 3600"),
+            ("format13.sgy", dict(fmt=13), "info", "sample format code 13"),
+            ("zero-ns.sgy", dict(binary_ns=0), "info", "zero samples per trace"),
+            ("ambiguous.sgy", dict(ns=8, traces=2, binary_ns=76), "info", "both fit the file length"),
+            ("leftover.sgy", dict(tail=b"xyz"), "info", "3 bytes left over"),
+            ("int16.sgy", dict(fmt=3), "convert", "only IBM (1) and IEEE (5)"),
+        ]
+        for name, generator, command, phrase in rows:
+            with self.subTest(name):
+                if generator is not None:
+                    make_segy(self.path(name), **generator)
+                if name == "short.sgy":
+                    os.truncate(self.path(name), 3000)
+                args = ["convert", "--to", "ieee", self.path(name), self.path("out")] if command == "convert" else ["info", self.path(name)]
+                result = run(*args)
+                self.assertEqual(result.returncode, 1)
+                self.assertRegex(result.stderr, r"\Azel-segy: %s: [^\n]*%s[^\n]*\n\Z" % (self.path(name), re.escape(phrase)))
+                self.assertFalse(os.path.exists(self.path("out")))
+
+    def test_command_line(self):
+        for args, status in (([], 2), (["frob"], 2), (["info"], 2), (["info", "--to", "ibm", "f"], 2),
+                             (["convert", "--to", "float", "a", "b"], 2), (["--bogus"], 2),
+                             (["--help"], 0), (["--version"], 0)):
+            with self.subTest(args=args):
+                result = run(*args)
+                self.assertEqual(result.returncode, status, result.stderr)
+                self.assertEqual(bool(result.stdout), status == 0)
+
+    def test_output_replaced_only_when_complete(self):
+        src, out = self.path("in.sgy"), self.path("out.sgy")
+        make_segy(src, ns=1000, traces=60)
+        with open(out, "wb") as f:
+            f.write(b"old")
+        result = run("convert", "--to", "ieee", src, out, limit=64 * 1024)
+        self.assertEqual(result.returncode, 1)
+        self.assertRegex(result.stderr, r"\Azel-segy: %s: [^\n]+\n\Z" % out)
+        self.assertEqual(read(out), b"old")
+        self.assertEqual(sorted(os.listdir(self.dir.name)), ["in.sgy", "out.sgy"])
+
+    def test_in_place_and_already_converted(self):
+        src, same, other = self.path("in.sgy"), self.path("same.sgy"), self.path("other.sgy")
+        make_segy(src, order="<", ns=20, traces=5)
+        with open(same, "wb") as f:
+            f.write(read(src))
+        self.assertEqual(run("convert", "--to", "ieee", same, same).returncode, 0)
+        self.assertEqual(run("convert", "--to", "ieee", src, other).returncode, 0)
+        self.assertEqual(read(same), read(other))
+        result = run("convert", "--to", "ieee", other, self.path("copy.sgy"))
+        self.assertEqual(result.returncode, 0)
+        self.assertIn("already format 5; copied unchanged", result.stderr)
+        self.assertEqual(read(self.path("copy.sgy")), read(other))
+
+
+if __name__ == "__main__":
+    unittest.main()
