@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # zel_read_changelog(<changelog.md> <package> <maintainer>)
 #
 # CHANGELOG.md is the one place where releases are written down; this reads

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Hardened builds with GCC and clang on ELF systems, as distributions build
 # their packages: stack protector, full RELRO with immediate binding (-z now),
 # checked string and memory functions (_FORTIFY_SOURCE, which needs an

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Install rules of the top-level project: the program, the libraries with
 # their public headers, the CMake package ZelVornik (targets Zel::Functions and
 # Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian packages with CPack and checks their files, the program's
 # computed dependencies, that lintian finds no error or warning, that a second
 # build gives the same bytes, and that the unpacked program exits 0 once closed.
