@@ -84,6 +84,7 @@ macro(zel_changelog_end_release)
 endmacro()
 
 function(zel_read_changelog changelog package maintainer)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
     file(READ ${changelog} text)
     # One list element per line: semicolons in the text travel as a marker.
     string(REPLACE ";" "@zel-semicolon@" text "${text}")

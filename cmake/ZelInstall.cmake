@@ -143,6 +143,7 @@ add_custom_target(zel-compressed-docs ALL DEPENDS ${compressed_docs})
 
 # The Debian copyright file in machine-readable form, with the licence text
 # taken from LICENSE: the MIT licence, which Debian calls Expat.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" matched "${licence}")
 set(copyright_holder "${CMAKE_MATCH_1}")
