@@ -1,9 +1,145 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #include "vkapp.h"
 
 #include "vkmainwindow.h"
 #include "zelversion.h"
 
-void args(int& /*argc*/, char** /*argv*/) {}
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// The toolkit's own options, which QApplication takes out of the command line
+// itself. A value follows as the next argument, or for some also after "=".
+enum class Value { None, Next, NextOrJoined };
+
+struct ToolkitOption
+{
+    const char* name;
+    Value value;
+};
+
+const ToolkitOption ToolkitOptions[] = {
+    {"platform", Value::Next},
+    {"platformpluginpath", Value::Next},
+    {"platformtheme", Value::Next},
+    {"plugin", Value::Next},
+    {"display", Value::Next},
+    {"geometry", Value::Next},
+    {"qwindowgeometry", Value::Next},
+    {"qwindowicon", Value::Next},
+    {"qwindowtitle", Value::Next},
+    {"title", Value::Next},
+    {"name", Value::Next},
+    {"session", Value::NextOrJoined},
+    {"style", Value::NextOrJoined},
+    {"stylesheet", Value::NextOrJoined},
+    {"reverse", Value::None},
+    {"widgetcount", Value::None},
+    {"sync", Value::None},
+    {"nograb", Value::None},
+    {"dograb", Value::None},
+};
+
+const ToolkitOption* FindToolkitOption(const QByteArray& name)
+{
+    for (const ToolkitOption& option : ToolkitOptions) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("VkApp", text);
+}
+
+// The toolkit's options with or without a value, as a list wrapped to the
+// width of a terminal.
+QString ToolkitOptionList(bool withValue, const QString& heading)
+{
+    QString list = heading;
+    int lineStart = 0;
+    for (const ToolkitOption& option : ToolkitOptions) {
+        if ((option.value != Value::None) != withValue)
+            continue;
+        const QString name = QLatin1String(" -") + QLatin1String(option.name);
+        if (list.size() - lineStart + name.size() > 76) {
+            list += QLatin1String("\n   ");
+            lineStart = list.size() - 3;
+        }
+        list += name;
+    }
+    return list + QLatin1Char('\n');
+}
+
+// Prints the text and ends the program before the toolkit starts, with
+// status 1 if the text could not be written.
+[[noreturn]] void Finish(std::FILE* stream, const QString& text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::exit(std::fflush(stream) == 0 && std::ferror(stream) == 0 ? status : 1);
+}
+
+[[noreturn]] void UsageError(const QString& program, const QString& reason)
+{
+    Finish(stderr, Tr("%1: %2 (\"%1 --help\" lists the options)\n").arg(program, reason), 2);
+}
+
+} // namespace
+
+// The program's own options need no display: they are answered before the
+// toolkit looks for one. The toolkit's options are let through, with their
+// values, for QApplication to take.
+void args(int& argc, char** argv)
+{
+    const QString program =
+        argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--")
+            return;
+        if (argument == "-h" || argument == "--help") {
+            Finish(stdout,
+                   Tr("Usage: %1 [OPTION]...\n"
+                      "Shows the main window of ZEL Vornik.\n\n"
+                      "  -h, --help     print this help and exit\n"
+                      "      --version  print the version of the program and of Qt, and exit\n"
+                      "  --             end of the options\n\n"
+                      "The toolkit's options, with one dash or two (see %1(1)):\n")
+                           .arg(program) +
+                       ToolkitOptionList(true, Tr("  with a value:")) +
+                       ToolkitOptionList(false, Tr("  without:")),
+                   0);
+        }
+        if (argument == "--version") {
+            Finish(stdout,
+                   QStringLiteral("zel-vornik " ZEL_VERSION_STRING " (Qt %1)\n")
+                       .arg(QLatin1String(qVersion())),
+                   0);
+        }
+        if (argument.size() < 2 || argument[0] != '-')
+            continue;
+        QByteArray name = argument.mid(argument.startsWith("--") ? 2 : 1);
+        const int equals = name.indexOf('=');
+        if (equals >= 0)
+            name.truncate(equals);
+        const ToolkitOption* option = FindToolkitOption(name);
+        if (!option || (equals >= 0 && option->value != Value::NextOrJoined))
+            UsageError(program, Tr("unknown option '%1'").arg(QString::fromLocal8Bit(argument)));
+        if (option->value != Value::None && equals < 0 && ++i >= argc)
+            UsageError(program,
+                       Tr("option '%1' needs a value").arg(QString::fromLocal8Bit(argument)));
+    }
+}
 
 VkApp::VkApp(int& argc, char** argv)
     : ZelApp(argc, argv, true)
@@ -23,6 +159,13 @@ bool VkApp::Init()
     Release = ZEL_VERSION_PATCH;
     // The id of the installed desktop entry, metainfo and icon.
     setDesktopFileName(QStringLiteral("example.zelmorra.Vornik"));
+
+    // The window icon, at every size drawn at build time.
+    Q_INIT_RESOURCE(vkicons);
+    QIcon icon;
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList())
+        icon.addFile(file.filePath());
+    setWindowIcon(icon);
 
     MainWindow = new VkMainWindow(this);
     MainWindow->show();

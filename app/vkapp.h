@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #ifndef VKAPP_H
 #define VKAPP_H
 
@@ -6,7 +9,13 @@
 class AppConsole;
 class VkMainWindow;
 
-/** Start-up hook, called first by main() with the command line. Does nothing. */
+/**
+ * Called first by main() with the command line, before the toolkit starts:
+ * answers --help and --version on standard output and exits 0, and exits 2
+ * with a one-line usage error on standard error for an option that neither
+ * the program nor the toolkit knows, or a toolkit option without its value.
+ * Arguments after "--" and those that are not options are left alone.
+ */
 void args(int& argc, char** argv);
 
 /**

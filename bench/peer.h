@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #ifndef ZELBENCH_PEER_H
 #define ZELBENCH_PEER_H
 

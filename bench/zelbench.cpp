@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // Throughput of the conversion library on seismic-like data: the IBM float
 // conversions in both byte orders (dispatched and on each path), the plain
 // per-sample loops, big-endian file words converted in place in one pass and

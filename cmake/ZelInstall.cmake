@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Install rules of the top-level project: the program, the libraries with
 # their public headers, the CMake package ZelVornik (targets Zel::Functions and
 # Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
@@ -7,8 +10,12 @@
 # libraries).
 
 include(CMakePackageConfigHelpers)
+include(ZelChangelog)
 
 set(ZEL_APP_ID example.zelmorra.Vornik)
+set(CPACK_PACKAGE_CONTACT "Zelmorra Corp packaging <packaging@zelmorra.example>")
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
 set(ZEL_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelVornik)
 
 # ---- Program and libraries ---------------------------------------------------
@@ -46,6 +53,24 @@ endforeach()
 install(FILES ${PROJECT_BINARY_DIR}/include/zelversion.h
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 
+# A stripping install (cpack, cmake --install --strip) takes the debug
+# sections, which hold the build tree's paths, out of static libraries too,
+# as Debian's tools do; programs and shared libraries it strips itself.
+if(NOT BUILD_SHARED_LIBS)
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            foreach(library $<TARGET_FILE_NAME:zelfunctions> $<TARGET_FILE_NAME:zelframe>)
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
+                        --enable-deterministic-archives
+                        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/\${library}\"
+                    RESULT_VARIABLE failed)
+                if(failed)
+                    message(FATAL_ERROR \"cannot strip \${library}\")
+                endif()
+            endforeach()
+        endif()" COMPONENT Development)
+endif()
+
 # ---- CMake package and pkg-config file ---------------------------------------
 
 install(EXPORT ZelVornikTargets NAMESPACE Zel::
@@ -73,6 +98,8 @@ install(FILES ${PROJECT_BINARY_DIR}/zelfunctions.pc
 
 # ---- Desktop integration -----------------------------------------------------
 
+zel_read_changelog(${PROJECT_SOURCE_DIR}/CHANGELOG.md ${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME}
+    "${CPACK_PACKAGE_CONTACT}")
 configure_file(${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/data/${ZEL_APP_ID}.metainfo.xml @ONLY)
 
@@ -82,6 +109,64 @@ install(FILES ${PROJECT_BINARY_DIR}/data/${ZEL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Runtime)
+# The bitmaps that app/ draws from the SVG for the window icon.
+install(DIRECTORY ${ZEL_ICON_THEME_DIR}/
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT Runtime)
+
+# ---- Manual page, licence and changelog --------------------------------------
+# Compressed with gzip -n, which leaves out the file's name and time, so that
+# the bytes depend on the text alone.
+
+find_program(ZEL_GZIP gzip)
+if(NOT ZEL_GZIP)
+    message(FATAL_ERROR "gzip is needed to compress the manual page and the changelog")
+endif()
+# Every page in man/ is installed, with the program it describes.
+file(GLOB man_pages RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/man/*.1)
+set(compressed_docs "")
+foreach(document ${man_pages} debian/changelog)
+    if(document MATCHES "^man/")
+        configure_file(${PROJECT_SOURCE_DIR}/${document} ${PROJECT_BINARY_DIR}/${document} COPYONLY)
+        install(FILES ${PROJECT_BINARY_DIR}/${document}.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+    endif()
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${document}.gz
+        COMMAND ${ZEL_GZIP} -9nkf ${PROJECT_BINARY_DIR}/${document}
+        DEPENDS ${PROJECT_BINARY_DIR}/${document} VERBATIM)
+    list(APPEND compressed_docs ${PROJECT_BINARY_DIR}/${document}.gz)
+endforeach()
+add_custom_target(zel-compressed-docs ALL DEPENDS ${compressed_docs})
+
+# The Debian copyright file in machine-readable form, with the licence text
+# taken from LICENSE: the MIT licence, which Debian calls Expat.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" matched "${licence}")
+set(copyright_holder "${CMAKE_MATCH_1}")
+string(REGEX REPLACE "^.*\n(Permission )" "\\1" licence "${licence}")
+string(STRIP "${licence}" licence)
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " licence "${licence}")
+file(WRITE ${PROJECT_BINARY_DIR}/debian/copyright
+"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: ${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME}
+Upstream-Contact: ${CPACK_PACKAGE_CONTACT}
+Source: ${PROJECT_HOMEPAGE_URL}
+
+Files: *
+Copyright: ${copyright_holder}
+License: Expat
+ ${licence}
+")
+
+# Both packages carry both files. The packages are native (the project
+# packages itself), so the Debian changelog is named changelog.gz.
+foreach(component Runtime Development)
+    string(TOUPPER ${component} package)
+    install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_${package}_PACKAGE_NAME}
+        COMPONENT ${component})
+endforeach()
 
 # ---- Debian packages ---------------------------------------------------------
 # cpack -G DEB builds zel-vornik (the program, with the libraries when they
@@ -92,7 +177,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.svg
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zel-vornik)
 set(CPACK_PACKAGE_VENDOR "Zelmorra Corp")
-set(CPACK_PACKAGE_CONTACT "Zelmorra Corp packaging <packaging@zelmorra.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -101,14 +185,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and conversions for binary seismic data
  ZEL Vornik is a small desktop application for the field encodings of binary
  seismic data exchange formats: IBM System/360 floating point, EBCDIC text,
  packed decimal, 3-byte integers and byte-swapped words.")
 
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 # The CMake package looks for the Qt it was built with; the program shows
 # Qt's own texts (the buttons of message boxes) in the user's language from
@@ -128,5 +210,14 @@ set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Development files of the ZEL Vornik
  The application frame (Zel::Frame) and the seismic data conversion library
  (Zel::Functions) with their headers, a CMake package found with
  find_package(ZelVornik) and a pkg-config file for zelfunctions.")
+
+# Two builds of the packages from one tree give the same bytes: CPack stamps
+# every file with SOURCE_DATE_EPOCH, the newest release's date when unset.
+file(WRITE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake "
+if(\"\$ENV{SOURCE_DATE_EPOCH}\" STREQUAL \"\")
+    set(ENV{SOURCE_DATE_EPOCH} ${ZEL_RELEASE_EPOCH})
+endif()
+")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake)
 
 include(CPack)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Sanitizer and fuzzing builds.
 #
 # ZEL_SANITIZE    list of sanitizers, separated by commas or semicolons:

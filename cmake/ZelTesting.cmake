@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # zel_add_test(<name> SOURCES <file>... [LIBRARIES <lib>...] [LABELS <label>...]
 #              [ENVIRONMENT <VAR=value>...] [TIMEOUT <seconds>])
 #

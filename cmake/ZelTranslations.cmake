@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # zel_add_translations(<target> <catalogue>)
 #
 # Compiles translations/<catalogue>_<language>.ts into .qm files at build

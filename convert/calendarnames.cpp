@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // Both lists live in this one file so that MonthNames is built before
 // YearNames and destroyed after it.
 #include "zelfunctions.h"

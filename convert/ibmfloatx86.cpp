@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #include "ibmfloatx86.h"
 
 #ifdef ZEL_X86_PATHS

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #ifndef ZEL_IBMSCALAR_H
 #define ZEL_IBMSCALAR_H
 

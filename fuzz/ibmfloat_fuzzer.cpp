@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // IbmToFloat, FloatToIbm and ByteSwapArray on every path this processor runs
 // against the scalar path, word by word (see FirstFailure). Input: byte 0
 // holds the misalignments of input (bits 0-1) and output (bits 2-3), the

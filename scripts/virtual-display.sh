@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Shell functions that show windows on a virtual display: Xvfb with the
 # openbox window manager. Source this file, then call
 #   virtual_display_start   sets DISPLAY to a free display and starts both

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #ifndef TEXTHEADER_H
 #define TEXTHEADER_H
 

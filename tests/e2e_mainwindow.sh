@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # The program as a user meets it: Xvfb, the openbox window manager, scratch
 # settings. Every run must show the window, found by its title, on screen at
 # 250x390, and end with status 0.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // IbmToFloat and FloatToIbm, and their ordered forms on words most
 // significant byte first, on every path against results worked out from the
 // two formats alone: the input's exact value, in a double, truncated toward

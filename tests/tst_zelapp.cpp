@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 #include "appconsole.h"
 #include "testapp.h"
 #include "vkapp.h"
@@ -15,19 +18,25 @@
 
 namespace {
 
-// A start with no display: of this test's child when it must succeed, else of the program.
+// A start with no display: of this test's child when the row sets ZEL_TEST_CHILD, else of
+// the program. A failed start says why in one line on standard error: that there is no
+// display, or else what `errors` begins with. With `outputStart`, standard output only
+// has to begin with `output`.
 struct Start
 {
     const char* name;
     QStringList arguments, environment;
     int exitCode;
-    QByteArray output;
+    QByteArray output, errors = {};
+    bool outputStart = false;
 };
 
 const QByteArray NoDisplay = "zel-vornik: cannot start: no graphical display";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
 const QByteArray MajorMinor =
     QByteArray::number(ZEL_VERSION_MAJOR) + '.' + QByteArray::number(ZEL_VERSION_MINOR);
+const QByteArray Usage = "Usage: zel-vornik [OPTION]...\n";
+const QByteArray QtVersion = qVersion();
 const Start Starts[] = {
     {"headless", {}, {"ZEL_TEST_CHILD=headless"}, 0, "1%\n *** Error:   \xc3\xb6 \xc2\xb5\n"},
     {"-platform", {"-platform", "offscreen"}, {Child}, 0, {}},
@@ -43,6 +52,18 @@ const Start Starts[] = {
       "LC_ALL=de_DE.UTF-8"},
      0,
      "Version " + MajorMinor + "\nBeenden\nAbbrechen\n"},
+    {"--help", {"-style", "fusion", "--help"}, {}, 0, Usage, {}, true},
+    {"-h", {"-h"}, {}, 0, Usage, {}, true},
+    {"--version",
+     {"--version"},
+     {},
+     0,
+     "zel-vornik " ZEL_VERSION_STRING " (Qt " + QtVersion + ")\n"},
+    {"toolkit", {"--style=fusion", "-reverse", "-title", "-x", "-display", ":9"}, {}, 1},
+    {"after --", {"--", "-x", "--help"}, {}, 1, {}},
+    {"unknown option", {"--helpme"}, {}, 2, {}, "zel-vornik: unknown option '--helpme'"},
+    {"value after = not taken", {"-platform=offscreen"}, {}, 2, {}, "zel-vornik: unknown option"},
+    {"no value", {"-reverse", "-style"}, {}, 2, {}, "zel-vornik: option '-style' needs a value"},
 };
 
 // The program's main window and a message box's button, as UTF-8 lines.
@@ -105,6 +126,8 @@ void TestZelApp::programAndAbout()
     QCOMPARE(window->VersionTx->text(), QString::fromLatin1("version " + MajorMinor));
     QCOMPARE(window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowMaximizeButtonHint),
              Qt::WindowFlags(Qt::Window));
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(side, side)));
     // The console reports at verbosity 1 and goes with the application.
     QCOMPARE(app->Console->parent(), app);
     QCOMPARE(app->Console->GetVerbosityLevel(), 1);
@@ -149,16 +172,23 @@ void TestZelApp::start()
                            variable.section(QLatin1Char('='), 1));
     QProcess child;
     child.setProcessEnvironment(environment);
-    child.start(start.exitCode == 0 ? QCoreApplication::applicationFilePath()
-                                    : QStringLiteral(ZEL_VORNIK),
+    const bool ofChild = !start.environment.filter(QStringLiteral("ZEL_TEST_CHILD=")).isEmpty();
+    child.start(ofChild ? QCoreApplication::applicationFilePath() : QStringLiteral(ZEL_VORNIK),
                 start.arguments);
     QVERIFY(child.waitForFinished(20000));
 
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), start.exitCode);
-    QCOMPARE(child.readAllStandardOutput(), start.output);
+    const QByteArray output = child.readAllStandardOutput();
+    if (start.outputStart)
+        QVERIFY2(output.startsWith(start.output), output.constData());
+    else
+        QCOMPARE(output, start.output);
     const QByteArray errors = child.readAllStandardError();
-    QCOMPARE(errors.startsWith(NoDisplay) && errors.count('\n') == 1, start.exitCode != 0);
+    const QByteArray reason = start.errors.isEmpty() ? NoDisplay : start.errors;
+    QCOMPARE(errors.startsWith(reason) && errors.count('\n') == 1, start.exitCode != 0);
+    if (!ofChild && start.exitCode == 0)
+        QCOMPARE(errors, QByteArray());
 }
 
 int main(int argc, char** argv)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // The conversion library apart from the IBM conversions: EBCDIC text,
 // packed and 3-byte integers, ByteSwap, GetEnv and the calendar lists.
 

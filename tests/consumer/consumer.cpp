@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // Converts a known IBM word to a float and back and, unless built on the
 // conversion library alone, has a worker thread report through the console.
 #include <zelfunctions.h>

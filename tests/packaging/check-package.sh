@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian packages with CPack and checks their files, the program's
-# computed dependencies, and that the unpacked program exits 0 once closed.
+# computed dependencies, that lintian finds no error or warning, that a second
+# build gives the same bytes, and that the unpacked program exits 0 once closed.
 # Usage: check-package.sh <cpack> <cpack-config> <scratch-dir> <window-closer> <qt-major> <version> <shared-libs 0|1>
 set -euo pipefail
 cpack=$1 config=$2 scratch=$3 closer=$4 qt_major=$5 version=$6 shared_libs=$7
-app_id='example\.zelmorra\.Vornik' lib='/usr/lib/([^/]+/)?'
+app_id='example\.zelmorra\.Vornik' lib="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Packages as built by default, without a time stamp from outside.
 rm -rf "$scratch"
-"$cpack" -G DEB --config "$config" -B "$scratch"
+env -u SOURCE_DATE_EPOCH "$cpack" -G DEB --config "$config" -B "$scratch"
 runtime_deb=$scratch/zel-vornik_${version}_$(dpkg --print-architecture).deb
 dev_deb=${runtime_deb/zel-vornik_/zel-vornik-dev_}
 
@@ -21,18 +26,27 @@ check_files() {
 }
 kind=a runtime_libraries=()
 ((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions}'\.so\..+')
-check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} /usr/share/man/man1/zel-segy\.1 \
-    "/usr/share/applications/$app_id\.desktop" \
+docs=(copyright changelog\\.gz)
+check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$app_id\.desktop" \
     "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
+    /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$app_id\.png" \
+    /usr/share/man/man1/zel-{vornik,segy}'\.1\.gz' "${docs[@]/#//usr/share/doc/zel-vornik/}" \
     "${runtime_libraries[@]}"
 # The public headers only: no generated form header, no private header.
 check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger,zelframe_export}'\.h' \
     /usr/include/zelfunctions/zelfunctions{,_export}'\.h' /usr/include/zelversion'\.h' \
     '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions}"\.$kind" \
     "${lib}cmake/ZelVornik/ZelVornik"{Config,ConfigVersion,Targets,Targets-.+}'\.cmake' \
-    "${lib}pkgconfig/zelfunctions\.pc"
+    "${lib}pkgconfig/zelfunctions\.pc" "${docs[@]/#//usr/share/doc/zel-vornik-dev/}"
 [[ $(dpkg-deb -f "$runtime_deb" Depends) =~ (^|, )libqt${qt_major}widgets${qt_major}[[:space:]] ]] ||
     fail "Depends computed without Qt Widgets"
+
+lintian --fail-on error,warning "$runtime_deb" "$dev_deb" || fail "lintian: errors or warnings above"
+sleep 1 # a second later, so that a time stamp taken from the clock would differ
+env -u SOURCE_DATE_EPOCH "$cpack" -G DEB --config "$config" -B "$scratch/again" >/dev/null
+for deb in "$runtime_deb" "$dev_deb"; do
+    cmp "$deb" "$scratch/again/${deb##*/}" || fail "${deb##*/} differs when built again"
+done
 
 # Nothing of the build tree on the library path, the platform chosen on the
 # command line alone. Leaks are checked on the build tree's program, as the

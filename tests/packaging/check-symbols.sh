@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 # Checks that shared libraries export their public interface and nothing
 # else: the function, variable or class that each exported symbol belongs to
 # (its vtable, type information and thunks counted with the class) must be

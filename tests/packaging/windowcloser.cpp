@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
 // Loaded into the finished program with LD_PRELOAD, so that it needs no test
 // hook: once the event loop runs, prints the desktop file name and closes
 // every window, as a user closing the last window would.

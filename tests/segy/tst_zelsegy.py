@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
 """zel-segy as its users meet it: files built here, by a small generator and
 by segyio as an independent writer, and its outputs checked byte for byte
 and, through segyio as an independent reader, sample for sample."""
