@@ -14,16 +14,6 @@ namespace {
 // IBM words converted per call of the library.
 constexpr qint64 IbmBatch = 4096;
 
-quint64 ReadWord(const char* at, int bytes, ByteOrder order)
-{
-    quint64 value = 0;
-    for (int i = 0; i < bytes; ++i) {
-        const int byte = order == ByteOrder::BigEndian ? i : bytes - 1 - i;
-        value = value << 8 | static_cast<unsigned char>(at[byte]);
-    }
-    return value;
-}
-
 // The two's complement value of the low `bits` bits of `word`.
 double Signed(quint64 word, int bits)
 {
@@ -33,7 +23,7 @@ double Signed(quint64 word, int bits)
 
 double Decode(const char* at, const SampleFormat& format, ByteOrder order)
 {
-    const quint64 word = ReadWord(at, format.Bytes, order);
+    const quint64 word = ReadUnsigned(at, format.Bytes, order);
     switch (format.Code) {
     case 2:
     case 3:
@@ -85,7 +75,7 @@ void SampleStats::Add(const char* words, qint64 count, const SampleFormat& forma
         for (qint64 i = 0; i < batch; ++i, at += format.Bytes) {
             double value = 0;
             if (format.Code == IbmFloatCode) {
-                const auto word = static_cast<quint32>(ReadWord(at, 4, order));
+                const auto word = static_cast<quint32>(ReadUnsigned(at, 4, order));
                 const quint32 exponent = word >> 24 & 0x7F;
                 const quint32 fraction = word & 0xFFFFFF;
                 if (fraction == 0)

@@ -41,16 +41,6 @@ constexpr int ExtraTraceHeadersAt = 306;
 // Position of the sample count within a trace header.
 constexpr int TraceSamplesAt = 114;
 
-quint32 ReadUnsigned(const char* field, int bytes, ByteOrder order)
-{
-    quint32 value = 0;
-    for (int i = 0; i < bytes; ++i) {
-        const int at = order == ByteOrder::BigEndian ? i : bytes - 1 - i;
-        value = value << 8 | static_cast<unsigned char>(field[at]);
-    }
-    return value;
-}
-
 // An ending stanza of a variable number of extended textual headers, in
 // the header's own encoding.
 bool HoldsEndText(QByteArray block)
@@ -83,7 +73,8 @@ bool CountVariableHeaders(QFile& file, SegyLayout& layout, QString& problem)
 // is reported as read most significant byte first.
 bool DetectOrder(const char* binary, SegyLayout& layout, QString& problem)
 {
-    const quint32 constant = ReadUnsigned(binary + OrderConstantAt, 4, ByteOrder::BigEndian);
+    const auto constant =
+        static_cast<quint32>(ReadUnsigned(binary + OrderConstantAt, 4, ByteOrder::BigEndian));
     layout.OrderDeclared = constant == 0x01020304 || constant == 0x04030201;
     const auto code = [binary](ByteOrder order) {
         return static_cast<int>(ReadUnsigned(binary + FormatCodeAt, 2, order));

@@ -28,6 +28,17 @@ inline int LibraryOrder(ByteOrder order)
     return order == ByteOrder::BigEndian ? 0 : 1;
 }
 
+// The unsigned integer of `bytes` bytes (at most 8) at `field`, in `order`.
+inline quint64 ReadUnsigned(const char* field, int bytes, ByteOrder order)
+{
+    quint64 value = 0;
+    for (int i = 0; i < bytes; ++i) {
+        const int at = order == ByteOrder::BigEndian ? i : bytes - 1 - i;
+        value = value << 8 | static_cast<unsigned char>(field[at]);
+    }
+    return value;
+}
+
 struct SampleFormat
 {
     int Code;

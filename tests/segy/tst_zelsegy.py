@@ -76,9 +76,9 @@ class ZelSegy(unittest.TestCase):
         self.dir.cleanup()
 
     def test_info(self):
-        spec = segyio.spec()
-        spec.format, spec.samples, spec.tracecount, spec.endian = 1, range(11), 4, "big"
-        with segyio.create(self.path("peer.sgy"), spec) as f:
+        layout = segyio.spec()
+        layout.format, layout.samples, layout.tracecount, layout.endian = 1, range(11), 4, "big"
+        with segyio.create(self.path("peer.sgy"), layout) as f:
             f.trace = [np.arange(11, dtype=np.float32) * i for i in range(4)]
             f.bin.update(hdt=4000)
         stanza = text_block(["((SEG: EndText))"])
