@@ -7,6 +7,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -38,6 +39,17 @@ const Reports ReportRows[] = {
     {"box, no widget", 3, false, Boxed, {W, E}, {Box + W, Box + E}},
 };
 
+// How many of this process's file descriptors are open on @p path.
+int descriptorsOn(const QString& path)
+{
+    const QFileInfoList descriptors =
+        QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System | QDir::NoDotAndDotDot);
+    return static_cast<int>(
+        std::count_if(descriptors.begin(), descriptors.end(), [&path](const QFileInfo& descriptor) {
+            return descriptor.symLinkTarget() == path;
+        }));
+}
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -53,11 +65,17 @@ class TestAppConsole : public QObject
     Q_OBJECT
 
 public:
-    // Every modal message box is noted, then accepted as a user would.
+    // Every modal message box is noted, then accepted as a user would; so is
+    // the most boxes ever open at once.
     TestAppConsole()
     {
         connect(&poll, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                const QWidgetList windows = QApplication::topLevelWidgets();
+                mostOpen = std::max<int>(
+                    mostOpen, std::count_if(windows.begin(), windows.end(), [](QWidget* window) {
+                        return qobject_cast<QMessageBox*>(window) && window->isVisible();
+                    }));
                 boxes << box->windowTitle() + QLatin1Char('|') + box->text();
                 box->accept();
             }
@@ -72,6 +90,9 @@ private slots:
     void log_data();
     void log();
     void workerReportsArriveInOrder();
+    void reportsWaitForTheOpenBox_data();
+    void reportsWaitForTheOpenBox();
+    void unwritableLog();
     void lineBreaksAreEscapedInTheLog();
     void deletedMainWidget();
 
@@ -82,6 +103,7 @@ private:
     QTextEdit widget;
     QTimer poll;
     QStringList boxes;
+    int mostOpen = 0;
 };
 
 // A fresh home directory, its name with spaces and letters outside ASCII.
@@ -94,6 +116,7 @@ void TestAppConsole::init()
     QVERIFY(earlierLog.open(QIODevice::WriteOnly) && earlierLog.write("earlier\n") == 8);
     widget.clear();
     boxes.clear();
+    mostOpen = 0;
 }
 
 void TestAppConsole::reports_data()
@@ -177,6 +200,54 @@ void TestAppConsole::workerReportsArriveInOrder()
     const QStringList arrived = widget.toPlainText().split(QLatin1Char('\n'));
     for (int worker = 0; worker < 4; ++worker)
         QCOMPARE(arrived.filter(QStringLiteral("%1:").arg(worker)), sent[worker]);
+}
+
+// A worker's reports arrive while the first box is open: each box waits for
+// the one before it, and the log keeps the order in which they were sent.
+void TestAppConsole::reportsWaitForTheOpenBox_data()
+{
+    QTest::addColumn<bool>("withWidget");
+    QTest::newRow("information boxes") << false;
+    QTest::newRow("error boxes over a text widget") << true;
+}
+
+void TestAppConsole::reportsWaitForTheOpenBox()
+{
+    QFETCH(bool, withWidget);
+    AppConsole console(app, withWidget ? &widget : nullptr, QStringLiteral("order.log"), 1);
+    ZelThreadMessenger messenger(&console);
+    QStringList sent, logged, shown;
+    for (int i = 0; i < 100; ++i) {
+        sent << QString::number(i);
+        logged << " *** Error:   " + sent.last();
+        shown << (withWidget ? "Error|" : Box) + logged.last();
+    }
+    std::thread([&messenger, &sent] {
+        for (const QString& text : sent)
+            messenger.ReportWithDialog(text, AppConsole::ThreadError);
+    }).join();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(boxes, shown);
+    QCOMPARE(mostOpen, 1);
+    QCOMPARE(readFile(console.GetName()), (logged.join(QLatin1Char('\n')) + '\n').toUtf8());
+}
+
+// A log that cannot be written is reported once and closed, so that it keeps
+// no unwritten lines; the reports go on reaching the display.
+void TestAppConsole::unwritableLog()
+{
+    const QString full = QStringLiteral("/dev/full");
+    const QString logPath = app->HomeDir + QStringLiteral("/full.console");
+    QVERIFY(QFile::link(full, logPath));
+    AppConsole console(app, &widget, QStringLiteral("full.log"), 1);
+    QCOMPARE(descriptorsOn(full), 1);
+    for (int i = 0; i < 3; ++i)
+        console.Message(Text);
+    const QString error =
+        " *** Error:   error writing file: " + logPath + ": No space left on device";
+    QCOMPARE(console.GetText(), QStringList({Text, error, Text, Text}).join(QLatin1Char('\n')));
+    QCOMPARE(boxes, QStringList{"Error|" + error});
+    QCOMPARE(descriptorsOn(full), 0);
 }
 
 // One report is one log line, whatever line breaks its text holds.
