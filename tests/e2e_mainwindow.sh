@@ -48,6 +48,19 @@ move_and_close() {
     retry_for 5 at "317 211" || fail "window at $(client_position "$window") after a move to 317 211"
     wmctrl -c "$title"
 }
+# move_and_signal X Y SIGNAL: moves the window, then asks the program to end by SIGNAL.
+move_and_signal() {
+    xdotool windowmove "$window" "$1" "$2"
+    retry_for 5 at "$1 $2" || fail "window at $(client_position "$window") after a move to $1 $2"
+    kill -"$3" "$pid"
+}
+# Closing may wait a second for a lock on the settings, not longer.
+exited() { [[ ! -e /proc/$pid || $(ps -o stat= -p "$pid") == Z* ]]; }
+close_quickly() { wmctrl -c "$title" && retry_for 3 exited || fail "closing took more than 3 s"; }
+close_in_normal_state() {
+    [[ $(xprop -id "$window" _NET_WM_STATE) != *_NET_WM_STATE_FULLSCREEN* ]] || fail "window is full screen"
+    wmctrl -c "$title"
+}
 # The Quit button's centre in client coordinates (80 + 91/2, 350 + 24/2).
 click_quit() { xdotool mousemove --window "$window" 125 362 click 1; }
 # settings_NAME FILE: none yet, damaged, or good but unreadable or in a read-only directory.
@@ -58,6 +71,31 @@ settings_empty() { : >"$1"; }
 settings_directory() { mkdir "$1"; }
 settings_unreadable() { install -m 000 "$scratch/fresh/Zelmorra Corp.conf" "$1"; }
 settings_read_only() { install -m 444 "$scratch/fresh/Zelmorra Corp.conf" "$1" && chmod 555 "${1%/*}"; }
+# ...or not a file: a link to a device (one of the scratch directory's own
+# where root may make it), a FIFO; or a fresh lock that nobody holds.
+settings_device() { mknod "${1%/*}/null" c 1 3 2>/dev/null && ln -s null "$1" || ln -s /dev/null "$1"; }
+settings_fifo() { mkfifo "$1"; }
+settings_stale_lock() { cp "$scratch/fresh/Zelmorra Corp.conf" "$1" && : >"$1.lock"; }
+settings_signals() { :; }
+# A stored geometry: the window left far off the screen by -geometry, or one in
+# the full-screen state.
+settings_far_away() {
+    XDG_CONFIG_HOME=${1%/*} "$program" -geometry +5000+5000 & pid=$!
+    window=$(wait_for_window "$title") || fail "no window titled '$title' appeared"
+    read -r x y <<<"$(client_position "$window")"
+    ((x + 250 > width)) || fail "-geometry +5000+5000 placed the window at $x $y"
+    wmctrl -c "$title" && wait "$pid" && pid=
+}
+int32() { printf '\\x%x' $(($1 >> 24 & 255)) $(($1 >> 16 & 255)) $(($1 >> 8 & 255)) $(($1 & 255)); }
+rect() { int32 "$1" && int32 "$2" && int32 $(($1 + 249)) && int32 $(($2 + 389)); }
+# stored_geometry FILE X Y FULL_SCREEN, on a screen 1280 wide, in the toolkit's format 3.0.
+stored_geometry() {
+    local r
+    r=$(rect "$2" "$3")
+    printf '[MainWindow]\nGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0\\0%s%s%s\\0\\x%x%s%s)\n' \
+        "$r" "$r" "$(int32 0)" "$4" "$(int32 1280)" "$r" >"$1"
+}
+settings_full_screen() { stored_geometry "$1" 100 100 1; }
 
 virtual_display_start
 read -r width height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
@@ -71,4 +109,14 @@ run empty - - wmctrl -c "$title"
 run directory - - wmctrl -c "$title"
 run unreadable nobody - wmctrl -c "$title"
 run read_only nobody "317 211" wmctrl -c "$title"
+run device - - wmctrl -c "$title"
+[[ -c "$scratch/device/Zelmorra Corp.conf" ]] || fail "the device the settings link to was replaced"
+run fifo - - wmctrl -c "$title"
+run stale_lock - - close_quickly
+run far_away - - wmctrl -c "$title"
+run full_screen - - close_in_normal_state
+run signals - - move_and_signal 100 120 TERM
+run signals - "100 120" move_and_signal 200 150 INT
+run signals - "200 150" move_and_signal 300 180 HUP
+run signals - "300 180" wmctrl -c "$title"
 echo "PASS"
