@@ -58,7 +58,7 @@ move_and_signal() {
 exited() { [[ ! -e /proc/$pid || $(ps -o stat= -p "$pid") == Z* ]]; }
 close_quickly() { wmctrl -c "$title" && retry_for 3 exited || fail "closing took more than 3 s"; }
 full_screen() { [[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_FULLSCREEN* ]]; }
-close_in_normal_state() { ! full_screen && wmctrl -c "$title" || fail "window is full screen"; }
+close_in_normal_state() { full_screen && fail "window is full screen"; wmctrl -c "$title"; }
 # The Quit button's centre in client coordinates (80 + 91/2, 350 + 24/2).
 click_quit() { xdotool mousemove --window "$window" 125 362 click 1; }
 # settings_NAME FILE: none yet, damaged, or good but unreadable or in a read-only directory.
