@@ -4,6 +4,7 @@
 #include "vkapp.h"
 
 #include <QCloseEvent>
+#include <QDebug>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QScreen>
