@@ -60,11 +60,12 @@ void VkMainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-// The organisation-wide store, <config>/<organisation>.conf: no application
-// name, so every program of the organisation shares one settings file. It is
-// used only when it is a regular file, through any links, or not there yet:
-// writing would replace a device by a regular file, and reading a FIFO would
-// wait for a writer for ever. Empty when it is not to be used.
+// The organisation-wide store: no application name, so every program of the
+// organisation shares one settings file, <config>/<organisation>.conf, where
+// the toolkit puts it. It is used only when it is a regular file, through any
+// links, or not there yet: writing would replace a device by a regular file,
+// and reading a FIFO would wait for a writer for ever. Returns its path, or
+// nothing when it is not to be used.
 QString VkMainWindow::usableSettingsFile()
 {
     QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -89,10 +90,9 @@ void VkMainWindow::warnAboutSettings(const QString& reason)
 
 void VkMainWindow::readSettings()
 {
-    const QString path = usableSettingsFile();
-    if (path.isEmpty())
+    if (usableSettingsFile().isEmpty())
         return;
-    QSettings settings(path, QSettings::IniFormat);
+    QSettings settings(QCoreApplication::organizationName(), QString());
     settings.beginGroup(SettingsGroup);
     restoreGeometry(settings.value(GeometryKey, QByteArray()).toByteArray());
     settings.endGroup();
@@ -115,7 +115,7 @@ void VkMainWindow::writeSettings()
         return;
     }
     lock.unlock();
-    QSettings settings(path, QSettings::IniFormat);
+    QSettings settings(QCoreApplication::organizationName(), QString());
     settings.beginGroup(SettingsGroup);
     settings.setValue(GeometryKey, saveGeometry());
     settings.endGroup();
