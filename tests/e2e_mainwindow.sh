@@ -74,7 +74,6 @@ settings_read_only() { install -m 444 "$scratch/fresh/Zelmorra Corp.conf" "$1" &
 settings_device() { mknod "${1%/*}/null" c 1 3 2>/dev/null && ln -s null "$1" || ln -s /dev/null "$1"; }
 settings_fifo() { mkfifo "$1"; }
 settings_stale_lock() { cp "$scratch/fresh/Zelmorra Corp.conf" "$1" && : >"$1.lock"; }
-settings_signals() { :; }
 # An earlier run left the window far off the screen (-geometry) or full screen.
 earlier_run() {
     XDG_CONFIG_HOME=${1%/*} "$program" "${@:2}" & pid=$!
@@ -104,7 +103,7 @@ run fifo - - wmctrl -c "$title"
 run stale_lock - - close_quickly
 run far_away - - wmctrl -c "$title"
 run full_screen - - close_in_normal_state
-run signals - - move_and_signal 100 120 TERM
-run signals - "100 120" move_and_signal 200 150 INT
-run signals - "200 150" move_and_signal 200 150 HUP
+run fresh - "317 211" move_and_signal 100 120 TERM
+run fresh - "100 120" move_and_signal 200 150 INT
+run fresh - "200 150" move_and_signal 200 150 HUP
 echo "PASS"

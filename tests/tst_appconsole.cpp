@@ -205,15 +205,14 @@ void TestAppConsole::reportsWaitForTheOpenBox()
     QFETCH(bool, withWidget);
     AppConsole console(app, withWidget ? &widget : nullptr, QStringLiteral("order.log"), 1);
     ZelThreadMessenger messenger(&console);
-    QStringList sent, logged, shown;
+    QStringList logged, shown;
     for (int i = 0; i < 100; ++i) {
-        sent << QString::number(i);
-        logged << " *** Error:   " + sent.last();
+        logged << " *** Error:   " + QString::number(i);
         shown << (withWidget ? "Error|" : Box) + logged.last();
     }
-    std::thread([&messenger, &sent] {
-        for (const QString& text : sent)
-            messenger.ReportWithDialog(text, AppConsole::ThreadError);
+    std::thread([&messenger] {
+        for (int i = 0; i < 100; ++i)
+            messenger.ReportWithDialog(QString::number(i), AppConsole::ThreadError);
     }).join();
     QCoreApplication::sendPostedEvents();
     QCOMPARE(boxes, shown);

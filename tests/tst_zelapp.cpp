@@ -22,7 +22,6 @@ struct Start
     QByteArray output;
 };
 
-const QByteArray CannotStart = "zel-vornik: cannot start: ";
 const QByteArray NoDisplay = "no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)\n";
 const QByteArray DisplayUnset = "no display (DISPLAY is not set)\n";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
@@ -128,7 +127,8 @@ void TestZelApp::start()
     const QByteArray output = child.readAllStandardOutput(), errors = child.readAllStandardError();
     QCOMPARE(output, start.exitCode == 0 ? start.output : QByteArray());
     if (start.exitCode != 0) {
-        QVERIFY2(errors.startsWith(CannotStart) && errors.count('\n') == 1, errors);
+        QVERIFY2(errors.startsWith("zel-vornik: cannot start: ") && errors.count('\n') == 1,
+                 errors);
         QVERIFY2(errors.endsWith(start.output), errors);
     }
 }
