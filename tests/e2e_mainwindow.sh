@@ -11,7 +11,7 @@ tools=(Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo setpriv)
 type -P "${tools[@]}" >/dev/null || { echo "SKIP: needs ${tools[*]}"; exit 77; }
 scratch=$(mktemp -d) && chmod 755 "$scratch"
 pid=
-trap '[[ -z $pid ]] || kill $pid; virtual_display_stop; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+trap '[[ -z $pid ]] || kill $pid 2>/dev/null || :; virtual_display_stop; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 at() { [[ $(client_position "$window") == "$1" ]]; }
 size() { xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}'; }
