@@ -30,12 +30,18 @@ public:
     VkApp(int& argc, char** argv);
     ~VkApp() override;
 
-    /** Sets name and version, then creates and shows the main window. */
+    /**
+     * Sets name and version, then creates and shows the main window, which
+     * SIGTERM, SIGINT and SIGHUP from then on close as a user would.
+     */
     bool Init() override;
 
     /** The message console; set by the main window, owned by this object. */
     AppConsole* Console = nullptr;
     VkMainWindow* MainWindow = nullptr;
+
+private:
+    void CloseOnSignals();
 };
 
 #endif

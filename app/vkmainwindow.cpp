@@ -7,12 +7,34 @@
 #include "vkapp.h"
 
 #include <QCloseEvent>
+#include <QDebug>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+
+#include <limits>
 
 namespace {
 
 const QString SettingsGroup = QStringLiteral("MainWindow");
 const QString GeometryKey = QStringLiteral("Geometry");
+// How long closing waits for another program to release the settings file.
+constexpr int SettingsLockWaitMs = 1000;
+
+// Distance, squared, from @p point to the nearest point of @p area.
+qint64 SquaredDistance(const QPoint& point, const QRect& area)
+{
+    const qint64 dx = qMax(0, qMax(area.left() - point.x(), point.x() - area.right()));
+    const qint64 dy = qMax(0, qMax(area.top() - point.y(), point.y() - area.bottom()));
+    return dx * dx + dy * dy;
+}
+
+qint64 Area(const QRect& rect)
+{
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
 
 } // namespace
 
@@ -42,19 +64,91 @@ void VkMainWindow::closeEvent(QCloseEvent* event)
 }
 
 // The organisation-wide store: no application name, so every program of the
-// organisation shares one settings file.
+// organisation shares one settings file, <config>/<organisation>.conf, where
+// the toolkit puts it. It is used only when it is a regular file, through any
+// links, or not there yet: writing would replace a device by a regular file,
+// and reading a FIFO would wait for a writer for ever. Returns its path, or
+// nothing when it is not to be used.
+QString VkMainWindow::usableSettingsFile()
+{
+    QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                   QLatin1Char('/') + QCoreApplication::organizationName() +
+                   QStringLiteral(".conf");
+    const QFileInfo file(path);
+    if (!file.exists() || file.isFile())
+        return path;
+    warnAboutSettings(tr("%1 is not a regular file").arg(path));
+    return {};
+}
+
+// One line on standard error, once per run.
+void VkMainWindow::warnAboutSettings(const QString& reason)
+{
+    if (SettingsWarned)
+        return;
+    SettingsWarned = true;
+    qWarning().noquote()
+        << tr("%1: the window's position is not kept: %2").arg(TheApp->Name, reason);
+}
+
 void VkMainWindow::readSettings()
 {
+    if (usableSettingsFile().isEmpty())
+        return;
     QSettings settings(QCoreApplication::organizationName(), QString());
     settings.beginGroup(SettingsGroup);
     restoreGeometry(settings.value(GeometryKey, QByteArray()).toByteArray());
     settings.endGroup();
+    keepOnScreen();
 }
 
+// The settings store waits for its lock file up to half a minute when a
+// stale one cannot be told from a live one. Another program gets a second
+// to finish; a lock still held then is left alone and nothing is stored.
 void VkMainWindow::writeSettings()
 {
+    const QString path = usableSettingsFile();
+    if (path.isEmpty())
+        return;
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(SettingsLockWaitMs)) {
+        warnAboutSettings(lock.error() == QLockFile::LockFailedError
+                              ? tr("%1 is locked").arg(path)
+                              : tr("%1 cannot be written").arg(path));
+        return;
+    }
+    lock.unlock();
     QSettings settings(QCoreApplication::organizationName(), QString());
     settings.beginGroup(SettingsGroup);
     settings.setValue(GeometryKey, saveGeometry());
     settings.endGroup();
+}
+
+// The window has a fixed size: a stored maximised or full-screen state is
+// dropped. A stored position that leaves the window mostly outside every
+// screen (kept from a larger screen, or from a run placed off the screen)
+// is replaced by the centre of the nearest screen, which leaves room for the
+// window manager's frame.
+void VkMainWindow::keepOnScreen()
+{
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    const QRect window = geometry();
+    const QScreen* nearest = nullptr;
+    qint64 mostVisible = 0;
+    qint64 shortestDistance = std::numeric_limits<qint64>::max();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect available = screen->availableGeometry();
+        const qint64 visible = Area(window & available);
+        const qint64 distance = SquaredDistance(window.center(), available);
+        if (visible > mostVisible || (mostVisible == 0 && distance < shortestDistance)) {
+            nearest = screen;
+            mostVisible = visible;
+            shortestDistance = distance;
+        }
+    }
+    if (!nearest || 2 * mostVisible >= Area(window))
+        return;
+    QRect centred = window;
+    centred.moveCenter(nearest->availableGeometry().center());
+    move(centred.topLeft());
 }

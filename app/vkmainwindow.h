@@ -12,8 +12,8 @@ class VkApp;
 
 /**
  * The program's fixed-size main window: title, version line and a Quit
- * button. It opens where it was last closed and creates the application's
- * message console.
+ * button. It opens where it was last closed, in its normal state and on a
+ * screen, and creates the application's message console.
  */
 class VkMainWindow : public QMainWindow, public Ui::VkMainWindowUi
 {
@@ -27,10 +27,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QString usableSettingsFile();
+    void warnAboutSettings(const QString& reason);
     void readSettings();
     void writeSettings();
+    void keepOnScreen();
 
     VkApp* TheApp;
+    bool SettingsWarned = false;
 };
 
 #endif

@@ -83,19 +83,19 @@ void AppConsole::Close()
     File.reset();
 }
 
+// The log line is written first, when the report arrives: a box shown
+// afterwards may let later reports in before it is closed.
 void AppConsole::Message(const QString& message)
 {
+    const QString logError = WriteLog(message);
     if (OutputText)
         OutputText->append(message);
     else if (HasGui)
-        QMessageBox::information(Parent, Title, message);
+        ShowBox(BoxKind::Information, Title, message);
     else
         WriteToStandardOutput(message);
-
-    if (Output) {
-        *Output << OneLine(message) << '\n';
-        Output->flush();
-    }
+    if (!logError.isEmpty())
+        ErrorMessage(logError, true);
 }
 
 void AppConsole::ErrorMessage(const QString& message, bool postDialog)
@@ -103,7 +103,7 @@ void AppConsole::ErrorMessage(const QString& message, bool postDialog)
     const QString text = ErrorPrefix + message;
     Message(text);
     if (OutputText && postDialog)
-        QMessageBox::critical(Parent, tr("Error"), text);
+        ShowBox(BoxKind::Critical, tr("Error"), text);
 }
 
 void AppConsole::WarningMessage(const QString& message, bool postDialog)
@@ -111,7 +111,51 @@ void AppConsole::WarningMessage(const QString& message, bool postDialog)
     const QString text = WarningPrefix + message;
     Message(text);
     if (OutputText && postDialog)
-        QMessageBox::warning(Parent, tr("Warning"), text);
+        ShowBox(BoxKind::Warning, tr("Warning"), text);
+}
+
+// Returns the report of a failed write, empty when the line was written. A
+// failed write (a full disk, say) closes the log: the stream and the file
+// would otherwise keep every unwritten line in memory.
+QString AppConsole::WriteLog(const QString& message)
+{
+    if (!Output)
+        return {};
+    *Output << OneLine(message) << '\n';
+    Output->flush();
+    if (Output->status() == QTextStream::Ok)
+        return {};
+    const QString reason = File->errorString();
+    Close();
+    return tr("error writing file: %1: %2").arg(Filename, reason);
+}
+
+// Each box runs an event loop of its own. A box asked for meanwhile, by a
+// queued report from another thread say, waits in PendingBoxes and is shown
+// by the call that opened the first box, after it: one box at a time, in
+// the order asked, however many reports come in.
+void AppConsole::ShowBox(BoxKind kind, const QString& title, const QString& text)
+{
+    PendingBoxes.push_back({kind, title, text});
+    if (ShowingBox)
+        return;
+    ShowingBox = true;
+    while (!PendingBoxes.empty()) {
+        const PendingBox box = std::move(PendingBoxes.front());
+        PendingBoxes.pop_front();
+        switch (box.kind) {
+        case BoxKind::Information:
+            QMessageBox::information(Parent, box.title, box.text);
+            break;
+        case BoxKind::Warning:
+            QMessageBox::warning(Parent, box.title, box.text);
+            break;
+        case BoxKind::Critical:
+            QMessageBox::critical(Parent, box.title, box.text);
+            break;
+        }
+    }
+    ShowingBox = false;
 }
 
 void AppConsole::DebugMessage(const QString& message)

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <deque>
 #include <memory>
 
 class QFile;
@@ -23,7 +24,12 @@ class ZelApp;
  * The frame's message console. Each report is shown on exactly one target:
  * the text widget when there is one, else a modal information box when the
  * program has an interface, else standard output. When the console has a
- * log file, every report is also appended to it as one line and flushed.
+ * log file, every report is also appended to it as one line and flushed,
+ * when it arrives. A log that cannot be written is reported once and closed.
+ *
+ * Message boxes are shown one at a time, in the order of the reports: a
+ * report that arrives while a box is open (the box runs an event loop, in
+ * which queued reports from other threads are handled) waits for it.
  *
  * Reports carry a fixed prefix by severity. Debug reports are written at
  * verbosity 2 and 3, low-level reports at verbosity 3 only.
@@ -87,6 +93,17 @@ private slots:
 private:
     friend class ZelThreadMessenger;
 
+    enum class BoxKind { Information, Warning, Critical };
+    struct PendingBox
+    {
+        BoxKind kind;
+        QString title;
+        QString text;
+    };
+
+    QString WriteLog(const QString& message);
+    void ShowBox(BoxKind kind, const QString& title, const QString& text);
+
     bool HasGui;
     QTextEdit* OutputText;
     std::unique_ptr<QFile> File;
@@ -97,6 +114,8 @@ private:
     QString Title;
     int Verbosity;
     QString Filename;
+    std::deque<PendingBox> PendingBoxes;
+    bool ShowingBox = false;
 };
 
 #endif

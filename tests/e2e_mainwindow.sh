@@ -14,7 +14,7 @@ tools=(Xvfb openbox xdotool wmctrl xwininfo xprop xdpyinfo setpriv)
 type -P "${tools[@]}" >/dev/null || { echo "SKIP: needs ${tools[*]}"; exit 77; }
 scratch=$(mktemp -d) && chmod 755 "$scratch"
 pid=
-trap '[[ -z $pid ]] || kill $pid; virtual_display_stop; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+trap '[[ -z $pid ]] || kill $pid 2>/dev/null || :; virtual_display_stop; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 at() { [[ $(client_position "$window") == "$1" ]]; }
 size() { xwininfo -id "$window" | awk '/  Width:/ {w=$2} /  Height:/ {h=$2} END {print w "x" h}'; }
@@ -51,6 +51,17 @@ move_and_close() {
     retry_for 5 at "317 211" || fail "window at $(client_position "$window") after a move to 317 211"
     wmctrl -c "$title"
 }
+# move_and_signal X Y SIGNAL: moves the window, then asks the program to end by SIGNAL.
+move_and_signal() {
+    xdotool windowmove "$window" "$1" "$2"
+    retry_for 5 at "$1 $2" || fail "window at $(client_position "$window") after a move to $1 $2"
+    kill -"$3" "$pid"
+}
+# Closing may wait a second for a lock on the settings, not longer.
+exited() { [[ ! -e /proc/$pid || $(ps -o stat= -p "$pid") == Z* ]]; }
+close_quickly() { wmctrl -c "$title" && retry_for 3 exited || fail "closing took more than 3 s"; }
+full_screen() { [[ $(xprop -id "$window" _NET_WM_STATE) == *_NET_WM_STATE_FULLSCREEN* ]]; }
+close_in_normal_state() { full_screen && fail "window is full screen"; wmctrl -c "$title"; }
 # The Quit button's centre in client coordinates (80 + 91/2, 350 + 24/2).
 click_quit() { xdotool mousemove --window "$window" 125 362 click 1; }
 # settings_NAME FILE: none yet, damaged, or good but unreadable or in a read-only directory.
@@ -61,6 +72,21 @@ settings_empty() { : >"$1"; }
 settings_directory() { mkdir "$1"; }
 settings_unreadable() { install -m 000 "$scratch/fresh/Zelmorra Corp.conf" "$1"; }
 settings_read_only() { install -m 444 "$scratch/fresh/Zelmorra Corp.conf" "$1" && chmod 555 "${1%/*}"; }
+# ...or not a file: a link to a device (one of the scratch directory's own
+# where root may make it), a FIFO; or a fresh lock that nobody holds.
+settings_device() { mknod "${1%/*}/null" c 1 3 2>/dev/null && ln -s null "$1" || ln -s /dev/null "$1"; }
+settings_fifo() { mkfifo "$1"; }
+settings_stale_lock() { cp "$scratch/fresh/Zelmorra Corp.conf" "$1" && : >"$1.lock"; }
+# An earlier run left the window far off the screen (-geometry) or full screen.
+earlier_run() {
+    XDG_CONFIG_HOME=${1%/*} "$program" "${@:2}" & pid=$!
+    window=$(wait_for_window "$title") && "$prepare" && wmctrl -c "$title" && wait "$pid" ||
+        fail "the earlier run of $1 failed"
+    pid=
+}
+settings_far_away() { prepare=: earlier_run "$1" -geometry +5000+5000; }
+settings_full_screen() { prepare=make_full_screen earlier_run "$1"; }
+make_full_screen() { wmctrl -r "$title" -b add,fullscreen && retry_for 5 full_screen; }
 
 virtual_display_start
 read -r width height < <(xdpyinfo | awk '/dimensions:/ {split($2, d, "x"); print d[1], d[2]}')
@@ -74,4 +100,13 @@ run empty - - wmctrl -c "$title"
 run directory - - wmctrl -c "$title"
 run unreadable nobody - wmctrl -c "$title"
 run read_only nobody "317 211" wmctrl -c "$title"
+run device - - wmctrl -c "$title"
+[[ -c "$scratch/device/Zelmorra Corp.conf" ]] || fail "the device the settings link to was replaced"
+run fifo - - wmctrl -c "$title"
+run stale_lock - - close_quickly
+run far_away - - wmctrl -c "$title"
+run full_screen - - close_in_normal_state
+run fresh - "317 211" move_and_signal 100 120 TERM
+run fresh - "100 120" move_and_signal 200 150 INT
+run fresh - "200 150" move_and_signal 200 150 HUP
 echo "PASS"

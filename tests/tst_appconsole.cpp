@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -40,6 +41,14 @@ const Reports ReportRows[] = {
     {"box", 3, true, Boxed, {W, E}, {"Warning|" + W, "Error|" + E}},
     {"box, no widget", 3, false, Boxed, {W, E}, {Box + W, Box + E}},
 };
+
+// Whether a file descriptor of this process is open on @p path.
+bool isOpen(const QString& path)
+{
+    const QFileInfoList open = QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System);
+    return std::any_of(open.begin(), open.end(),
+                       [&path](const QFileInfo& file) { return file.symLinkTarget() == path; });
+}
 
 QByteArray readFile(const QString& path)
 {
@@ -75,6 +84,9 @@ private slots:
     void log_data();
     void log();
     void workerReportsArriveInOrder();
+    void reportsWaitForTheOpenBox_data();
+    void reportsWaitForTheOpenBox();
+    void unwritableLog();
     void lineBreaksAreEscapedInTheLog();
     void deletedMainWidget();
 
@@ -180,6 +192,52 @@ void TestAppConsole::workerReportsArriveInOrder()
     const QStringList arrived = widget.toPlainText().split(QLatin1Char('\n'));
     for (int worker = 0; worker < 4; ++worker)
         QCOMPARE(arrived.filter(QStringLiteral("%1:").arg(worker)), sent[worker]);
+}
+
+// A worker's reports arrive while the first box is open: each box waits for the
+// one before it (not opened inside it), and the log keeps the order sent.
+void TestAppConsole::reportsWaitForTheOpenBox_data()
+{
+    QTest::addColumn<bool>("withWidget");
+    QTest::newRow("information boxes") << false;
+    QTest::newRow("error boxes over a text widget") << true;
+}
+
+void TestAppConsole::reportsWaitForTheOpenBox()
+{
+    QFETCH(bool, withWidget);
+    AppConsole console(app, withWidget ? &widget : nullptr, QStringLiteral("order.log"), 1);
+    ZelThreadMessenger messenger(&console);
+    QStringList logged, shown;
+    for (int i = 0; i < 100; ++i) {
+        logged << " *** Error:   " + QString::number(i);
+        shown << (withWidget ? "Error|" : Box) + logged.last();
+    }
+    std::thread([&messenger] {
+        for (int i = 0; i < 100; ++i)
+            messenger.ReportWithDialog(QString::number(i), AppConsole::ThreadError);
+    }).join();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(boxes, shown);
+    QCOMPARE(readFile(console.GetName()), (logged.join(QLatin1Char('\n')) + '\n').toUtf8());
+}
+
+// A log that cannot be written is reported once and closed, so that it keeps
+// no unwritten lines; the reports go on reaching the display.
+void TestAppConsole::unwritableLog()
+{
+    const QString full = QStringLiteral("/dev/full");
+    const QString logPath = app->HomeDir + QStringLiteral("/full.console");
+    QVERIFY(QFile::link(full, logPath));
+    AppConsole console(app, &widget, QStringLiteral("full.log"), 1);
+    QVERIFY(isOpen(full));
+    for (int i = 0; i < 3; ++i)
+        console.Message(Text);
+    const QString error =
+        " *** Error:   error writing file: " + logPath + ": No space left on device";
+    QCOMPARE(console.GetText(), QStringList({Text, error, Text, Text}).join(QLatin1Char('\n')));
+    QCOMPARE(boxes, QStringList{"Error|" + error});
+    QVERIFY(!isOpen(full));
 }
 
 // One report is one log line, whatever line breaks its text holds.

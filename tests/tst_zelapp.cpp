@@ -19,9 +19,9 @@
 namespace {
 
 // A start with no display: of this test's child when the row sets ZEL_TEST_CHILD, else of
-// the program. A failed start says why in one line on standard error: that there is no
-// display, or else what `errors` begins with. With `outputStart`, standard output only
-// has to begin with `output`.
+// the program. Standard output holds `output` (with `outputStart`, begins with it); a
+// failed start says why in one line on standard error: the program's name, then `errors`
+// somewhere (a start may try several platforms and name each failure).
 struct Start
 {
     const char* name;
@@ -31,7 +31,10 @@ struct Start
     bool outputStart = false;
 };
 
-const QByteArray NoDisplay = "zel-vornik: cannot start: no graphical display";
+const QByteArray CannotStart = "cannot start: ";
+const QByteArray NoDisplay =
+    CannotStart + "no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)\n";
+const QByteArray DisplayUnset = CannotStart + "no display (DISPLAY is not set)\n";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
 const QByteArray MajorMinor =
     QByteArray::number(ZEL_VERSION_MAJOR) + '.' + QByteArray::number(ZEL_VERSION_MINOR);
@@ -42,9 +45,9 @@ const Start Starts[] = {
     {"-platform", {"-platform", "offscreen"}, {Child}, 0, {}},
     {"--platform", {"--platform", "offscreen"}, {Child}, 0, {}},
     {"QT_QPA_PLATFORM", {}, {Child, "QT_QPA_PLATFORM=offscreen"}, 0, {}},
-    {"no display", {}, {}, 1, {}},
-    {"an argument, no display", {"a.sgy"}, {}, 1, {}},
-    {"variables empty", {}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}, 1, {}},
+    {"no display", {}, {}, 1, {}, NoDisplay},
+    {"an argument, no display", {"a.sgy"}, {}, 1, {}, NoDisplay},
+    {"variables empty", {}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM="}, 1, {}, NoDisplay},
     // The locale need not be installed: the toolkit reads the variables.
     {"German",
      {},
@@ -59,11 +62,36 @@ const Start Starts[] = {
      {},
      0,
      "zel-vornik " ZEL_VERSION_STRING " (Qt " + QtVersion + ")\n"},
-    {"toolkit", {"--style=fusion", "-reverse", "-title", "-x", "-display", ":9"}, {}, 1},
-    {"after --", {"--", "-x", "--help"}, {}, 1, {}},
-    {"unknown option", {"--helpme"}, {}, 2, {}, "zel-vornik: unknown option '--helpme'"},
-    {"value after = not taken", {"-platform=offscreen"}, {}, 2, {}, "zel-vornik: unknown option"},
-    {"no value", {"-reverse", "-style"}, {}, 2, {}, "zel-vornik: option '-style' needs a value"},
+    {"toolkit",
+     {"--style=fusion", "-reverse", "-title", "-x", "-display", ":9"},
+     {},
+     1,
+     {},
+     NoDisplay},
+    {"after --", {"--", "-x", "--help"}, {}, 1, {}, NoDisplay},
+    {"unknown option", {"--helpme"}, {}, 2, {}, "unknown option '--helpme'"},
+    {"value after = not taken", {"-platform=offscreen"}, {}, 2, {}, "unknown option"},
+    {"no value", {"-reverse", "-style"}, {}, 2, {}, "option '-style' needs a value"},
+    {"-platform without a value", {"-platform"}, {}, 2, {}, "option '-platform' needs a value"},
+    {"unreachable display",
+     {},
+     {"DISPLAY=:55"},
+     1,
+     {},
+     CannotStart + "display \":55\" unreachable\n"},
+    {"Wayland display alone",
+     {},
+     {"WAYLAND_DISPLAY=wayland-9"},
+     1,
+     {},
+     "no display (DISPLAY is not set)\n"},
+    {"X11 platform, no display", {}, {"QT_QPA_PLATFORM=xcb"}, 1, {}, DisplayUnset},
+    {"unknown platform",
+     {"-platform", "nonsense"},
+     {},
+     1,
+     {},
+     CannotStart + "unknown platform \"nonsense\"\n"},
 };
 
 // The program's main window and a message box's button, as UTF-8 lines.
@@ -179,15 +207,16 @@ void TestZelApp::start()
 
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), start.exitCode);
-    const QByteArray output = child.readAllStandardOutput();
+    const QByteArray output = child.readAllStandardOutput(), errors = child.readAllStandardError();
     if (start.outputStart)
         QVERIFY2(output.startsWith(start.output), output.constData());
     else
         QCOMPARE(output, start.output);
-    const QByteArray errors = child.readAllStandardError();
-    const QByteArray reason = start.errors.isEmpty() ? NoDisplay : start.errors;
-    QCOMPARE(errors.startsWith(reason) && errors.count('\n') == 1, start.exitCode != 0);
-    if (!ofChild && start.exitCode == 0)
+    if (start.exitCode != 0)
+        QVERIFY2(errors.startsWith("zel-vornik: ") && errors.contains(start.errors) &&
+                     errors.count('\n') == 1,
+                 errors.constData());
+    else if (!ofChild)
         QCOMPARE(errors, QByteArray());
 }
 
