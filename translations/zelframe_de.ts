@@ -15,6 +15,10 @@
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>error writing file: %1: %2</source>
+        <translation>Fehler beim Schreiben der Datei: %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ZelAboutDlg</name>
@@ -36,13 +40,6 @@
     <message>
         <source>Copyright © 2026 Zelmorra Corp</source>
         <translation>Copyright © 2026 Zelmorra Corp</translation>
-    </message>
-</context>
-<context>
-    <name>ZelApp</name>
-    <message>
-        <source>%1: cannot start: no graphical display (DISPLAY and WAYLAND_DISPLAY are not set; &quot;-platform offscreen&quot; runs without one)</source>
-        <translation>%1: Start nicht möglich: keine grafische Anzeige (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt; mit „-platform offscreen“ läuft das Programm ohne)</translation>
     </message>
 </context>
 </TS>
