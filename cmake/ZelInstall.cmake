@@ -189,7 +189,9 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
 set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and conversions for binary seismic data
  ZEL Vornik is a small desktop application for the field encodings of binary
  seismic data exchange formats: IBM System/360 floating point, EBCDIC text,
- packed decimal, 3-byte integers and byte-swapped words.")
+ packed decimal, 3-byte integers and byte-swapped words. Its command-line
+ tool zel-segy tells what a SEG-Y file holds and converts its samples
+ between IBM and IEEE floating point.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 # The CMake package looks for the Qt it was built with; the program shows
