@@ -13,7 +13,12 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" OR APPLE OR WIN32)
     return()
 endif()
 
-add_compile_options(-fstack-protector-strong "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.")
+# Neither the source nor the build directory is recorded in the objects (the
+# build directory's map comes last, so it wins when it lies in the source
+# tree): the programs' build ids, computed before stripping, then do not
+# depend on where the tree was built.
+add_compile_options(-fstack-protector-strong "-ffile-prefix-map=${PROJECT_SOURCE_DIR}=."
+    "-ffile-prefix-map=${PROJECT_BINARY_DIR}=build")
 add_link_options(-Wl,-z,relro,-z,now)
 if(NOT zel_sanitizers AND NOT ZEL_FUZZ)
     set(optimised $<OR:$<CONFIG:Release>,$<CONFIG:RelWithDebInfo>,$<CONFIG:MinSizeRel>>)
