@@ -26,14 +26,15 @@ fi
 
 # run NAME USER WHERE CLOSE...: runs the program (as nobody if USER says so) over
 # the settings directory $scratch/NAME, made by settings_NAME on first use;
-# expects its window at WHERE ("-": anywhere), then ends it with CLOSE.
+# expects its window at WHERE ("-": anywhere), then ends it with CLOSE. What the
+# program says on standard error is kept in $scratch/NAME.err too.
 run() {
     local config=$scratch/$1 runner=()
     [[ $2 == nobody ]] && runner=("${as_nobody[@]}")
     "${runner[@]}" test -x "$program" || { echo "SKIP $1: $2 cannot run $program"; return; }
     echo "$1 settings, closed by ${*:4}"
     [[ -d $config ]] || { mkdir "$config" && "settings_$1" "$config/Zelmorra Corp.conf"; }
-    XDG_CONFIG_HOME=$config "${runner[@]}" "$program" & pid=$!
+    XDG_CONFIG_HOME=$config "${runner[@]}" "$program" 2> >(tee -a "$config.err" >&2) & pid=$!
     window=$(wait_for_window "$title") || fail "no window titled '$title' appeared"
     [[ $(size) == 250x390 ]] || fail "window is $(size), expected 250x390"
     [[ $3 == - ]] || retry_for 5 at "$3" || fail "window at $(client_position "$window"), expected $3"
@@ -104,9 +105,15 @@ run device - - wmctrl -c "$title"
 [[ -c "$scratch/device/Zelmorra Corp.conf" ]] || fail "the device the settings link to was replaced"
 run fifo - - wmctrl -c "$title"
 run stale_lock - - close_quickly
+# One line says why the position is not kept.
+for kind in device fifo; do
+    grep -q "Corp.conf is not a regular file" "$scratch/$kind.err" || fail "no warning about the $kind"
+done
+grep -q "Corp.conf is locked" "$scratch/stale_lock.err" || fail "no warning about the locked settings"
 run far_away - - wmctrl -c "$title"
 run full_screen - - close_in_normal_state
 run fresh - "317 211" move_and_signal 100 120 TERM
 run fresh - "100 120" move_and_signal 200 150 INT
-run fresh - "200 150" move_and_signal 200 150 HUP
+run fresh - "200 150" move_and_signal 150 130 HUP
+run fresh - "150 130" wmctrl -c "$title"
 echo "PASS"
