@@ -76,9 +76,10 @@ const ToolkitOption* FindToolkitOption(const QByteArray& name)
     return nullptr;
 }
 
+// The options are answered before the toolkit starts, with no catalogue installed.
 QString Tr(const char* text)
 {
-    return QCoreApplication::translate("VkApp", text);
+    return ZelApp::TranslateEarly(QStringLiteral("zelvornik"), "VkApp", text);
 }
 
 // The toolkit's options with or without a value, as a list wrapped to the
@@ -110,7 +111,10 @@ QString ToolkitOptionList(bool withValue, const QString& heading)
 
 [[noreturn]] void UsageError(const QString& program, const QString& reason)
 {
-    Finish(stderr, Tr("%1: %2 (\"%1 --help\" lists the options)\n").arg(program, reason), 2);
+    Finish(stderr,
+           Tr(QT_TRANSLATE_NOOP("VkApp", "%1: %2 (\"%1 --help\" lists the options)\n"))
+               .arg(program, reason),
+           2);
 }
 
 } // namespace
@@ -120,6 +124,7 @@ QString ToolkitOptionList(bool withValue, const QString& heading)
 // values, for QApplication to take.
 void args(int& argc, char** argv)
 {
+    Q_INIT_RESOURCE(zelvornik_translations);
     const QString program =
         argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : QString();
     for (int i = 1; i < argc; ++i) {
@@ -128,15 +133,17 @@ void args(int& argc, char** argv)
             return;
         if (argument == "-h" || argument == "--help") {
             Finish(stdout,
-                   Tr("Usage: %1 [OPTION]...\n"
-                      "Shows the main window of ZEL Vornik.\n\n"
-                      "  -h, --help     print this help and exit\n"
-                      "      --version  print the version of the program and of Qt, and exit\n"
-                      "  --             end of the options\n\n"
-                      "The toolkit's options, with one dash or two (see %1(1)):\n")
+                   Tr(QT_TRANSLATE_NOOP(
+                          "VkApp",
+                          "Usage: %1 [OPTION]...\n"
+                          "Shows the main window of ZEL Vornik.\n\n"
+                          "  -h, --help     print this help and exit\n"
+                          "      --version  print the version of the program and of Qt, and exit\n"
+                          "  --             end of the options\n\n"
+                          "The toolkit's options, with one dash or two (see %1(1)):\n"))
                            .arg(program) +
-                       ToolkitOptionList(true, Tr("  with a value:")) +
-                       ToolkitOptionList(false, Tr("  without:")),
+                       ToolkitOptionList(true, Tr(QT_TRANSLATE_NOOP("VkApp", "  with a value:"))) +
+                       ToolkitOptionList(false, Tr(QT_TRANSLATE_NOOP("VkApp", "  without:"))),
                    0);
         }
         if (argument == "--version") {
@@ -153,10 +160,11 @@ void args(int& argc, char** argv)
             name.truncate(equals);
         const ToolkitOption* option = FindToolkitOption(name);
         if (!option || (equals >= 0 && option->value != Value::NextOrJoined))
-            UsageError(program, Tr("unknown option '%1'").arg(QString::fromLocal8Bit(argument)));
+            UsageError(program, Tr(QT_TRANSLATE_NOOP("VkApp", "unknown option '%1'"))
+                                    .arg(QString::fromLocal8Bit(argument)));
         if (option->value != Value::None && equals < 0 && ++i >= argc)
-            UsageError(program,
-                       Tr("option '%1' needs a value").arg(QString::fromLocal8Bit(argument)));
+            UsageError(program, Tr(QT_TRANSLATE_NOOP("VkApp", "option '%1' needs a value"))
+                                    .arg(QString::fromLocal8Bit(argument)));
     }
 }
 

@@ -20,15 +20,18 @@
 
 namespace {
 
+// The start-up texts are written while the toolkit starts, before the
+// catalogues are installed.
 QString Translate(const char* text)
 {
-    return QCoreApplication::translate("ZelApp", text);
+    return ZelApp::TranslateEarly(QStringLiteral("zelframe"), "ZelApp", text);
 }
 
 // Ends the program, before it has a display, with one line on standard error.
 [[noreturn]] void CannotStart(const QString& program, const QString& reason)
 {
-    const QString line = Translate("%1: cannot start: %2").arg(program, reason);
+    const QString line =
+        Translate(QT_TRANSLATE_NOOP("ZelApp", "%1: cannot start: %2")).arg(program, reason);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
@@ -86,8 +89,10 @@ QString PlatformFailure(const std::vector<HeldMessage>& messages)
     bool displayNamed = false;
     auto displayCause = [](const QString& display, const char* variable) {
         return display.isEmpty()
-                   ? Translate("no display (%1 is not set)").arg(QLatin1String(variable))
-                   : Translate("display \"%1\" unreachable").arg(display);
+                   ? Translate(QT_TRANSLATE_NOOP("ZelApp", "no display (%1 is not set)"))
+                         .arg(QLatin1String(variable))
+                   : Translate(QT_TRANSLATE_NOOP("ZelApp", "display \"%1\" unreachable"))
+                         .arg(display);
     };
     for (const HeldMessage& message : messages) {
         QRegularExpressionMatch match;
@@ -95,17 +100,20 @@ QString PlatformFailure(const std::vector<HeldMessage>& messages)
             causes << displayCause(match.captured(1).trimmed(), "DISPLAY");
             displayNamed = true;
         } else if ((match = notFound.match(message.text)).hasMatch()) {
-            causes << Translate("unknown platform \"%1\"").arg(match.captured(1));
+            causes << Translate(QT_TRANSLATE_NOOP("ZelApp", "unknown platform \"%1\""))
+                          .arg(match.captured(1));
         } else if ((match = notLoaded.match(message.text)).hasMatch()) {
             const QString platform = match.captured(1);
             if (platform.startsWith(QLatin1String("wayland")))
                 causes << displayCause(qEnvironmentVariable("WAYLAND_DISPLAY"), "WAYLAND_DISPLAY");
             else if (platform != QLatin1String("xcb") || !displayNamed)
-                causes << Translate("platform \"%1\" failed to start").arg(platform);
+                causes << Translate(QT_TRANSLATE_NOOP("ZelApp", "platform \"%1\" failed to start"))
+                              .arg(platform);
         }
     }
-    return causes.isEmpty() ? Translate("no graphical platform could be started")
-                            : causes.join(QLatin1String("; "));
+    return causes.isEmpty()
+               ? Translate(QT_TRANSLATE_NOOP("ZelApp", "no graphical platform could be started"))
+               : causes.join(QLatin1String("; "));
 }
 
 void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -184,8 +192,10 @@ int& ZelApp::SelectPlatform(int& argc, char** argv, bool hasInterface)
     if (!hasInterface) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     } else if (!DisplayAvailable(argc, argv)) {
-        CannotStart(start.program,
-                    Translate("no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)"));
+        CannotStart(
+            start.program,
+            Translate(QT_TRANSLATE_NOOP(
+                "ZelApp", "no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)")));
     }
     start.previous = qInstallMessageHandler(HoldStartMessage);
     return argc;
@@ -197,6 +207,17 @@ bool ZelApp::InstallTranslation(const QString& catalogue, const QString& directo
     if (!translator->load(QLocale::system(), catalogue, QStringLiteral("_"), directory))
         return false;
     return installTranslator(translator.release());
+}
+
+QString ZelApp::TranslateEarly(const QString& catalogue, const char* context, const char* text)
+{
+    Q_INIT_RESOURCE(zelframe_translations);
+    QTranslator translator;
+    QString translation;
+    if (translator.load(QLocale::system(), catalogue, QStringLiteral("_"),
+                        QStringLiteral(":/i18n")))
+        translation = translator.translate(context, text);
+    return translation.isEmpty() ? QString::fromUtf8(text) : translation;
 }
 
 QString ZelApp::GetHomeDir() const

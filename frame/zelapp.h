@@ -46,6 +46,17 @@ public:
      */
     bool InstallTranslation(const QString& catalogue, const QString& directory);
 
+    /**
+     * The text @p text of @p context in the user's language from the built-in
+     * catalogue @p catalogue (under :/i18n), for what a program writes before
+     * its application object has installed the catalogues, or when it is never
+     * built: the answer to an option, a start that fails. Mark the text with
+     * QT_TRANSLATE_NOOP. A program's own catalogue is found once its resource
+     * is initialised (Q_INIT_RESOURCE); the text stays as written when there
+     * is no catalogue for the language.
+     */
+    static QString TranslateEarly(const QString& catalogue, const char* context, const char* text);
+
     /** Sets the identity and builds the windows; false when the program cannot run. */
     virtual bool Init() = 0;
 

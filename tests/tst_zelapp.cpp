@@ -40,6 +40,7 @@ const QByteArray MajorMinor =
     QByteArray::number(ZEL_VERSION_MAJOR) + '.' + QByteArray::number(ZEL_VERSION_MINOR);
 const QByteArray Usage = "Usage: zel-vornik [OPTION]...\n";
 const QByteArray QtVersion = qVersion();
+const QString German = QStringLiteral("LC_ALL=de_DE.UTF-8");
 const Start Starts[] = {
     {"headless", {}, {"ZEL_TEST_CHILD=headless"}, 0, "1%\n *** Error:   \xc3\xb6 \xc2\xb5\n"},
     {"-platform", {"-platform", "offscreen"}, {Child}, 0, {}},
@@ -55,6 +56,15 @@ const Start Starts[] = {
       "LC_ALL=de_DE.UTF-8"},
      0,
      "Version " + MajorMinor + "\nBeenden\nAbbrechen\n"},
+    // Texts written before the toolkit starts, from the program's catalogue and the frame's.
+    {"German usage", {"--help"}, {German}, 0, "Aufruf: zel-vornik [OPTION]...\n", {}, true},
+    {"German, no display",
+     {},
+     {German},
+     1,
+     {},
+     "kann nicht starten: kein grafischer Bildschirm (DISPLAY und WAYLAND_DISPLAY sind nicht "
+     "gesetzt)\n"},
     {"--help", {"-style", "fusion", "--help"}, {}, 0, Usage, {}, true},
     {"-h", {"-h"}, {}, 0, Usage, {}, true},
     {"--version",

@@ -42,4 +42,35 @@
         <translation>Copyright © 2026 Zelmorra Corp</translation>
     </message>
 </context>
+<context>
+    <name>ZelApp</name>
+    <message>
+        <source>%1: cannot start: %2</source>
+        <translation>%1: kann nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>no display (%1 is not set)</source>
+        <translation>kein Bildschirm (%1 ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>display &quot;%1&quot; unreachable</source>
+        <translation>Bildschirm &quot;%1&quot; nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>unknown platform &quot;%1&quot;</source>
+        <translation>unbekannte Plattform &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>platform &quot;%1&quot; failed to start</source>
+        <translation>Plattform &quot;%1&quot; ließ sich nicht starten</translation>
+    </message>
+    <message>
+        <source>no graphical platform could be started</source>
+        <translation>keine grafische Plattform ließ sich starten</translation>
+    </message>
+    <message>
+        <source>no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation>kein grafischer Bildschirm (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+    </message>
+</context>
 </TS>
