@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,6 +35,19 @@ qint64 SquaredDistance(const QPoint& point, const QRect& area)
 qint64 Area(const QRect& rect)
 {
     return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
+// Makes the folder @p path with the parents it lacks, each readable by the
+// user alone, as a new configuration home should be. True when it is there.
+bool MakePrivateFolder(const QString& path)
+{
+    const QFileInfo folder(path);
+    if (folder.isDir())
+        return true;
+    const QString parent = folder.absolutePath();
+    if (parent != folder.absoluteFilePath() && !MakePrivateFolder(parent))
+        return false;
+    return ::mkdir(QFile::encodeName(path).constData(), S_IRWXU) == 0 || QFileInfo(path).isDir();
 }
 
 } // namespace
@@ -110,6 +124,8 @@ void VkMainWindow::writeSettings()
     const QString path = usableSettingsFile();
     if (path.isEmpty())
         return;
+    // On a fresh account the folder is not there yet, and the lock needs it.
+    MakePrivateFolder(QFileInfo(path).absolutePath());
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(SettingsLockWaitMs)) {
         warnAboutSettings(lock.error() == QLockFile::LockFailedError

@@ -25,16 +25,17 @@ if ((EUID == 0)) && install -d -m 700 -o nobody "$scratch/runtime"; then
 fi
 
 # run NAME USER WHERE CLOSE...: runs the program (as nobody if USER says so) over
-# the settings directory $scratch/NAME, made by settings_NAME on first use;
-# expects its window at WHERE ("-": anywhere), then ends it with CLOSE. What the
-# program says on standard error is kept in $scratch/NAME.err too.
+# the settings directory $scratch/NAME, made by settings_NAME on first use, or
+# over $home when set; expects its window at WHERE ("-": anywhere), then ends it
+# with CLOSE. What the program says on standard error is kept in
+# $scratch/NAME.err too.
 run() {
     local config=$scratch/$1 runner=()
     [[ $2 == nobody ]] && runner=("${as_nobody[@]}")
     "${runner[@]}" test -x "$program" || { echo "SKIP $1: $2 cannot run $program"; return; }
     echo "$1 settings, closed by ${*:4}"
     [[ -d $config ]] || { mkdir "$config" && "settings_$1" "$config/Zelmorra Corp.conf"; }
-    XDG_CONFIG_HOME=$config "${runner[@]}" "$program" 2> >(tee -a "$config.err" >&2) & pid=$!
+    XDG_CONFIG_HOME=${home:-$config} "${runner[@]}" "$program" 2> >(tee -a "$config.err" >&2) & pid=$!
     window=$(wait_for_window "$title") || fail "no window titled '$title' appeared"
     [[ $(size) == 250x390 ]] || fail "window is $(size), expected 250x390"
     [[ $3 == - ]] || retry_for 5 at "$3" || fail "window at $(client_position "$window"), expected $3"
@@ -67,6 +68,7 @@ close_in_normal_state() { full_screen && fail "window is full screen"; wmctrl -c
 click_quit() { xdotool mousemove --window "$window" 125 362 click 1; }
 # settings_NAME FILE: none yet, damaged, or good but unreadable or in a read-only directory.
 settings_fresh() { :; }
+settings_missing() { rmdir "${1%/*}"; }
 settings_junk() { printf '\x00\xff[MainWindow\nGeometry=@ByteArray(\x01\xd9\n\x80=\xff' >"$1"; }
 settings_cut_short() { printf '[MainWindow]\nGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3)\n' >"$1"; }
 settings_empty() { : >"$1"; }
@@ -95,6 +97,12 @@ run fresh - - move_and_close
 [[ $(ls "$scratch/fresh") == "Zelmorra Corp.conf" ]] && grep -q '^Geometry=' "$scratch/fresh/"* ||
     fail "the geometry is not stored in the organisation's settings file alone"
 run fresh - "317 211" click_quit
+# No settings directory yet, nor its parents: they are made, private to the user.
+home=$scratch/missing/config/home run missing - - move_and_close
+home=$scratch/missing/config/home run missing - "317 211" wmctrl -c "$title"
+[[ $(stat -c %a "$scratch/missing" "$scratch/missing/config" "$scratch/missing/config/home") == $'700\n700\n700' ]] ||
+    fail "the settings directories are not private to the user"
+! grep "not kept" "$scratch/missing.err" || fail "the settings in a new directory are not kept"
 run junk - - wmctrl -c "$title"
 run cut_short - - wmctrl -c "$title"
 run empty - - wmctrl -c "$title"
