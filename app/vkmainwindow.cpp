@@ -57,7 +57,9 @@ VkMainWindow::VkMainWindow(VkApp* app, QWidget* parent, Qt::WindowFlags flags)
     , TheApp(app)
 {
     setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint);
+    // A fixed size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // After the flags: setting them re-creates the native window, which would
     // shift a restored position by the size of the window manager's frame.
     readSettings();

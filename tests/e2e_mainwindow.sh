@@ -44,8 +44,15 @@ run() {
     "${@:4}"
     wait "$pid" || fail "exit status $?, expected 0"; pid=
 }
+# The window asks for a title, a system menu, a minimise and a close button,
+# and no maximise: Motif hints with functions and decorations set (0x3),
+# functions close (0x20), minimise (0x8), move (0x4) and resize (0x2, which Qt
+# always adds; the size hints fix the size), decorations minimise (0x20), menu
+# (0x10), title (0x8), resize handles (0x4) and border (0x2).
+motif_hints() { xprop -id "$window" _MOTIF_WM_HINTS | sed 's/^[^=]*= //'; }
 # The window manager offers no resize or maximise; the window is moved, then closed.
 move_and_close() {
+    [[ $(motif_hints) == "0x3, 0x2e, 0x3e, 0x0, 0x0" ]] || fail "Motif hints are $(motif_hints)"
     actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
     [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "window manager actions not announced: $actions"
     [[ ! $actions =~ _(RESIZE|MAXIMIZE_HORZ|MAXIMIZE_VERT) ]] || fail "window allows $actions"
