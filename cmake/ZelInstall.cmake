@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Zelmorra Corp
 # SPDX-License-Identifier: MIT
 
-# Install rules of the top-level project: the program, the libraries with
+# Install rules of the top-level project (the programs install themselves
+# through zel_install_program): the libraries with
 # their public headers, the CMake package ZelVornik (targets Zel::Functions and
 # Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
 # zelfunctions, and the desktop integration files under one reverse-DNS id.
@@ -18,16 +19,7 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
 set(ZEL_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelVornik)
 
-# ---- Program and libraries ---------------------------------------------------
-
-install(TARGETS zel-vornik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
-
-# Libraries built shared are found relative to the program, wherever the
-# tree is installed or unpacked.
-if(BUILD_SHARED_LIBS)
-    file(RELATIVE_PATH libdir_from_bindir ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
-    set_target_properties(zel-vornik PROPERTIES INSTALL_RPATH "$ORIGIN/${libdir_from_bindir}")
-endif()
+# ---- Libraries -------------------------------------------------------------
 
 # Shared builds carry the major version in the library's file name, the
 # version whose interface the CMake package promises to keep.
@@ -167,59 +159,3 @@ foreach(component Runtime Development)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_${package}_PACKAGE_NAME}
         COMPONENT ${component})
 endforeach()
-
-# ---- Debian packages ---------------------------------------------------------
-# cpack -G DEB builds zel-vornik (the program, with the libraries when they
-# are built shared) and zel-vornik-dev (headers, static libraries or link
-# names, CMake package and pkg-config file), with the program's library
-# dependencies computed by dpkg-shlibdeps.
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME zel-vornik)
-set(CPACK_PACKAGE_VENDOR "Zelmorra Corp")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL Runtime Development)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
-set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and conversions for binary seismic data
- ZEL Vornik is a small desktop application for the field encodings of binary
- seismic data exchange formats: IBM System/360 floating point, EBCDIC text,
- packed decimal, 3-byte integers and byte-swapped words. Its command-line
- tool zel-segy tells what a SEG-Y file holds and converts its samples
- between IBM and IEEE floating point.")
-
-set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
-# The CMake package looks for the Qt it was built with; the program shows
-# Qt's own texts (the buttons of message boxes) in the user's language from
-# Qt's catalogues.
-if(QT_MAJOR EQUAL 5)
-    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qtbase5-dev)
-    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qttranslations5-l10n)
-else()
-    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qt6-base-dev)
-    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qt6-translations-l10n)
-endif()
-if(BUILD_SHARED_LIBS)
-    string(APPEND CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
-        ", zel-vornik (= ${PROJECT_VERSION})")
-endif()
-set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Development files of the ZEL Vornik libraries
- The application frame (Zel::Frame) and the seismic data conversion library
- (Zel::Functions) with their headers, a CMake package found with
- find_package(ZelVornik) and a pkg-config file for zelfunctions.")
-
-# Two builds of the packages from one tree give the same bytes: CPack stamps
-# every file with SOURCE_DATE_EPOCH, the newest release's date when unset.
-file(WRITE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake "
-if(\"\$ENV{SOURCE_DATE_EPOCH}\" STREQUAL \"\")
-    set(ENV{SOURCE_DATE_EPOCH} ${ZEL_RELEASE_EPOCH})
-endif()
-")
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake)
-
-include(CPack)

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 
 # Builds the Debian packages with CPack and checks their files, the program's
-# computed dependencies, that lintian finds no error or warning, that a second
-# build gives the same bytes, and that the unpacked program exits 0 once closed.
+# computed dependencies, their descriptions, that lintian finds no error or
+# warning, that a second build gives the same bytes, and that the unpacked
+# program exits 0 once closed.
 # Usage: check-package.sh <cpack> <cpack-config> <scratch-dir> <window-closer> <qt-major> <version> <shared-libs 0|1>
 set -euo pipefail
 cpack=$1 config=$2 scratch=$3 closer=$4 qt_major=$5 version=$6 shared_libs=$7
@@ -40,6 +41,13 @@ check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelth
     "${lib}pkgconfig/zelfunctions\.pc" "${docs[@]/#//usr/share/doc/zel-vornik-dev/}"
 [[ $(dpkg-deb -f "$runtime_deb" Depends) =~ (^|, )libqt${qt_major}widgets${qt_major}[[:space:]] ]] ||
     fail "Depends computed without Qt Widgets"
+# Each package its own synopsis, and an extended text of plain lines (one
+# space in front; two would show verbatim).
+synopses=$(for deb in "$runtime_deb" "$dev_deb"; do dpkg-deb -f "$deb" Description | head -1; done)
+[[ $(sort -u <<<"$synopses" | wc -l) == 2 ]] || fail "the packages share a synopsis: $synopses"
+for deb in "$runtime_deb" "$dev_deb"; do
+    ! dpkg-deb -f "$deb" Description | tail -n +2 | grep -Ev '^ [^ ]' || fail "${deb##*/}: lines above"
+done
 
 lintian --fail-on error,warning "$runtime_deb" "$dev_deb" || fail "lintian: errors or warnings above"
 sleep 1 # a second later, so that a time stamp taken from the clock would differ

@@ -1,0 +1,64 @@
+# SPDX-FileCopyrightText: 2026 Zelmorra Corp
+# SPDX-License-Identifier: MIT
+
+# The Debian packages, one per install component: cpack -G DEB builds
+# zel-vornik (the programs, with the libraries when they are built shared) and zel-vornik-dev (headers, static libraries or link
+# names, CMake package and pkg-config file), with the program's library
+# dependencies computed by dpkg-shlibdeps.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zel-vornik)
+set(CPACK_PACKAGE_VENDOR "Zelmorra Corp")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
+# Each description is a synopsis line, then the extended text; CPack indents
+# the extended lines by one space, as the Debian control file wants them.
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and SEG-Y tool for binary seismic data
+ZEL Vornik turns the field encodings of binary seismic data exchange formats
+into native values and back: IBM System/360 floating point, EBCDIC text,
+packed decimal, 3-byte integers and byte-swapped words.
+
+This package holds the desktop program zel-vornik and the command-line tool
+zel-segy, which tells what a SEG-Y file holds and converts its samples
+between IBM and IEEE floating point.")
+
+set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
+# The CMake package looks for the Qt it was built with; the program shows
+# Qt's own texts (the buttons of message boxes) in the user's language from
+# Qt's catalogues.
+if(QT_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qtbase5-dev)
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qttranslations5-l10n)
+else()
+    set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS qt6-base-dev)
+    set(CPACK_DEBIAN_RUNTIME_PACKAGE_RECOMMENDS qt6-translations-l10n)
+endif()
+if(BUILD_SHARED_LIBS)
+    string(APPEND CPACK_DEBIAN_DEVELOPMENT_PACKAGE_DEPENDS
+        ", zel-vornik (= ${PROJECT_VERSION})")
+endif()
+set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Headers and CMake package of the ZEL Vornik libraries
+The application frame (Zel::Frame) and the seismic data conversion library
+(Zel::Functions): their headers, the CMake package found with
+find_package(ZelVornik), the conversion library's pkg-config file
+zelfunctions.pc and the API reference.")
+
+# The project's summary would stand before each component's own synopsis.
+# Two builds of the packages from one tree give the same bytes: CPack stamps
+# every file with SOURCE_DATE_EPOCH, the newest release's date when unset.
+file(WRITE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake "
+unset(CPACK_PACKAGE_DESCRIPTION_SUMMARY)
+if(\"\$ENV{SOURCE_DATE_EPOCH}\" STREQUAL \"\")
+    set(ENV{SOURCE_DATE_EPOCH} ${ZEL_RELEASE_EPOCH})
+endif()
+")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/ZelCPackOptions.cmake)
+
+include(CPack)
