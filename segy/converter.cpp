@@ -24,8 +24,7 @@ constexpr ByteOrder HostOrder =
 void ConvertWords(char* words, qint64 count, int targetCode, ByteOrder order)
 {
     const int samples = static_cast<int>(count);
-    // Sample words start at multiples of four bytes in a chunk aligned for
-    // any type, so they are aligned floats.
+    // The library takes buffers at any alignment and converts in place.
     auto* values = reinterpret_cast<float*>(words);
     if (targetCode == IeeeFloatCode) {
         IbmToFloatOrdered(words, values, samples, LibraryOrder(order));
