@@ -7,13 +7,17 @@
 #include "report.h"
 #include "samplestats.h"
 #include "segyfile.h"
+#include "tooltexts.h"
 #include "tracestream.h"
 
-#include <zelapp.h>
 #include <zelversion.h>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -23,64 +27,65 @@ const char* const ProgramName = "zel-segy";
 
 enum ExitStatus { Success = 0, Failure = 1, UsageError = 2 };
 
-// The application object of a program without a display.
-class SegyApp : public ZelApp
+// Qt's texts (those of the command-line parser) and the tool's own, in the
+// user's language where there is a catalogue for it; the tool's own are
+// built in.
+void InstallCatalogues(QCoreApplication& app)
 {
-public:
-    SegyApp(int& argc, char** argv)
-        : ZelApp(argc, argv, false)
-    {}
-
-    bool Init() override
-    {
-        Name = QStringLiteral("ZEL Vornik SEG-Y tool");
-        MajorVersion = ZEL_VERSION_MAJOR;
-        MinorVersion = ZEL_VERSION_MINOR;
-        Release = ZEL_VERSION_PATCH;
-        setApplicationVersion(QStringLiteral(ZEL_VERSION_STRING));
-        return true;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+    const std::pair<const char*, QString> catalogues[] = {{"qtbase", qtTranslations},
+                                                          {"zelsegy", QStringLiteral(":/i18n")}};
+    for (const auto& [name, directory] : catalogues) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QLocale::system(), QLatin1String(name), QStringLiteral("_"),
+                             directory))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
     }
-};
+}
 
 void PrintError(const QString& message)
 {
     std::fprintf(stderr, "%s: %s\n", ProgramName, qPrintable(message));
 }
 
+// One line naming the file, when there is a name, and what went wrong.
 int Fail(const QString& file, const QString& problem)
 {
-    PrintError(file + QStringLiteral(": ") + problem);
+    PrintError(file.isEmpty() ? problem : file + QStringLiteral(": ") + problem);
     return Failure;
 }
 
 int Usage(const QString& problem)
 {
     PrintError(problem);
-    std::fprintf(stderr, "Try '%s --help' for more information.\n", ProgramName);
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(
+            SegyTool::tr("Try '%1 --help' for more information.").arg(QLatin1String(ProgramName))));
     return UsageError;
-}
-
-// Drops the toolkit's remarks while it starts (such as a missing runtime
-// directory, which a program without a display never uses), so standard
-// error holds this program's diagnostics only.
-void IgnoreStartupRemark(QtMsgType type, const QMessageLogContext& /*context*/,
-                         const QString& message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        PrintError(message);
 }
 
 int WriteOut(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
-        return Fail(QStringLiteral("standard output"), QStringLiteral("write failed"));
+        return Fail(SegyTool::tr("standard output"), SegyTool::tr("write failed"));
     return Success;
 }
 
 // Opens `path` and lays it out; false with `problem` set when it cannot.
 bool OpenSegy(const QString& path, QFile& file, SegyLayout& layout, QString& problem)
 {
+    if (path.isEmpty()) {
+        problem = SegyTool::tr("the file name is empty");
+        return false;
+    }
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         problem = file.errorString();
@@ -98,7 +103,7 @@ int RunInfo(const QString& path, bool json, bool scan, bool showProgress)
         return Fail(path, problem);
     SampleStats stats;
     if (scan) {
-        Progress progress(showProgress, QStringLiteral("scanning"),
+        Progress progress(showProgress, SegyTool::tr("scanning"),
                           layout.Traces * layout.TraceBytes);
         const SampleRun add = [&](char* words, qint64 count) {
             stats.Add(words, count, *layout.Format, layout.Order);
@@ -121,20 +126,22 @@ int RunConvert(const QString& inPath, const QString& outPath, int targetCode, bo
     QString problem;
     if (!OpenSegy(inPath, in, layout, problem))
         return Fail(inPath, problem);
+    if (outPath.isEmpty())
+        return Fail(outPath, SegyTool::tr("the output file name is empty"));
     const int code = layout.Format->Code;
     if (code != IbmFloatCode && code != IeeeFloatCode) {
-        return Fail(inPath, QStringLiteral("samples are format %1 (%2); only IBM (1) and IEEE (5) "
-                                           "floating point convert")
+        return Fail(inPath, SegyTool::tr("samples are format %1 (%2); only IBM (1) and IEEE (5) "
+                                         "floating point convert")
                                 .arg(code)
                                 .arg(QLatin1String(layout.Format->Name)));
     }
     if (!layout.Note.isEmpty())
         PrintError(inPath + QStringLiteral(": ") + layout.Note);
     if (code == targetCode) {
-        PrintError(inPath +
-                   QStringLiteral(": samples are already format %1; copied unchanged").arg(code));
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
     }
-    Progress progress(showProgress, QStringLiteral("converting"), layout.FileBytes);
+    Progress progress(showProgress, SegyTool::tr("converting"), layout.FileBytes);
     ConversionFailure failure;
     const bool converted = ConvertFile(in, layout, outPath, targetCode, progress, failure);
     progress.Finish();
@@ -145,13 +152,14 @@ int RunConvert(const QString& inPath, const QString& outPath, int targetCode, bo
 
 int main(int argc, char** argv)
 {
-    const QtMessageHandler standardHandler = qInstallMessageHandler(IgnoreStartupRemark);
-    SegyApp app(argc, argv);
-    qInstallMessageHandler(standardHandler);
-    app.Init();
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEL_VERSION_STRING));
+    InstallCatalogues(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    // "-platform" is an unknown option "platform", not the letters p, l, a...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(SegyTool::tr(
         "Inspects SEG-Y files and converts their samples between IBM and IEEE floating point.\n"
         "\n"
         "Commands:\n"
@@ -161,20 +169,20 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        QStringLiteral("info: print one JSON object."));
+                                        SegyTool::tr("info: print one JSON object."));
     const QCommandLineOption scanOption(
         QStringLiteral("scan"),
-        QStringLiteral(
-            "info: read every sample; report minimum, maximum, RMS and rare IBM words."));
+        SegyTool::tr("info: read every sample; report minimum, maximum, RMS and rare IBM words."));
     const QCommandLineOption toOption(QStringLiteral("to"),
-                                      QStringLiteral("convert: target sample format."),
+                                      SegyTool::tr("convert: target sample format."),
                                       QStringLiteral("ieee|ibm"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
-                                         QStringLiteral("Show no progress line."));
+                                         SegyTool::tr("Show no progress line."));
     parser.addOptions({jsonOption, scanOption, toOption, quietOption});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("info or convert"));
-    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("FILE, or IN and OUT"),
-                                 QStringLiteral("files..."));
+    parser.addPositionalArgument(QStringLiteral("command"), SegyTool::tr("info or convert"),
+                                 SegyTool::tr("command"));
+    parser.addPositionalArgument(QStringLiteral("files"), SegyTool::tr("FILE, or IN and OUT"),
+                                 SegyTool::tr("files..."));
     if (!parser.parse(QCoreApplication::arguments()))
         return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
@@ -187,25 +195,25 @@ int main(int argc, char** argv)
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
     if (command == QLatin1String("info")) {
         if (arguments.size() != 1)
-            return Usage(QStringLiteral("info takes one FILE"));
+            return Usage(SegyTool::tr("info takes one FILE"));
         if (parser.isSet(toOption))
-            return Usage(QStringLiteral("--to belongs to convert"));
+            return Usage(SegyTool::tr("--to belongs to convert"));
         return RunInfo(arguments.first(), parser.isSet(jsonOption), parser.isSet(scanOption),
                        showProgress);
     }
     if (command == QLatin1String("convert")) {
         if (arguments.size() != 2)
-            return Usage(QStringLiteral("convert takes IN and OUT"));
+            return Usage(SegyTool::tr("convert takes IN and OUT"));
         if (parser.isSet(jsonOption) || parser.isSet(scanOption))
-            return Usage(QStringLiteral("--json and --scan belong to info"));
+            return Usage(SegyTool::tr("--json and --scan belong to info"));
         const QString target = parser.value(toOption);
         if (target != QLatin1String("ieee") && target != QLatin1String("ibm"))
-            return Usage(QStringLiteral("convert needs --to ieee or --to ibm"));
+            return Usage(SegyTool::tr("convert needs --to ieee or --to ibm"));
         CatchInterruptions();
         return RunConvert(arguments.at(0), arguments.at(1),
                           target == QLatin1String("ieee") ? IeeeFloatCode : IbmFloatCode,
                           showProgress);
     }
-    return Usage(command.isEmpty() ? QStringLiteral("no command given")
-                                   : QStringLiteral("unknown command '%1'").arg(command));
+    return Usage(command.isEmpty() ? SegyTool::tr("no command given")
+                                   : SegyTool::tr("unknown command '%1'").arg(command));
 }

@@ -4,6 +4,7 @@
 #include "report.h"
 
 #include "textheader.h"
+#include "tooltexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,37 +42,37 @@ QString InfoText(const QString& path, const SegyLayout& layout, const SampleStat
     const auto line = [&text](const QString& name, const QString& value) {
         text += name + QStringLiteral(": ") + value + QLatin1Char('\n');
     };
-    line(QStringLiteral("file"), path);
-    line(QStringLiteral("byte order"), OrderName(layout.Order));
-    line(QStringLiteral("revision"), QStringLiteral("%1 (field 0x%2)")
-                                         .arg(RevisionName(layout))
-                                         .arg(layout.RevisionField, 4, 16, QLatin1Char('0')));
+    line(SegyTool::tr("file"), path);
+    line(SegyTool::tr("byte order"), OrderName(layout.Order));
+    line(SegyTool::tr("revision"), QStringLiteral("%1 (field 0x%2)")
+                                       .arg(RevisionName(layout))
+                                       .arg(layout.RevisionField, 4, 16, QLatin1Char('0')));
     line(
-        QStringLiteral("sample format"),
+        SegyTool::tr("sample format"),
         QStringLiteral("%1 (%2)").arg(layout.Format->Code).arg(QLatin1String(layout.Format->Name)));
-    line(QStringLiteral("sample interval"), QStringLiteral("%1 us").arg(layout.SampleInterval));
-    line(QStringLiteral("samples per trace"), QString::number(layout.SamplesPerTrace));
-    line(QStringLiteral("traces"), QString::number(layout.Traces));
-    line(QStringLiteral("extended textual headers"), QString::number(layout.ExtendedHeaders));
+    line(SegyTool::tr("sample interval"), QStringLiteral("%1 us").arg(layout.SampleInterval));
+    line(SegyTool::tr("samples per trace"), QString::number(layout.SamplesPerTrace));
+    line(SegyTool::tr("traces"), QString::number(layout.Traces));
+    line(SegyTool::tr("extended textual headers"), QString::number(layout.ExtendedHeaders));
     if (!layout.Note.isEmpty())
-        line(QStringLiteral("note"), layout.Note);
+        line(SegyTool::tr("note"), layout.Note);
     if (stats != nullptr) {
-        line(QStringLiteral("samples read"), QString::number(stats->Samples));
+        line(SegyTool::tr("samples read"), QString::number(stats->Samples));
         if (stats->Samples > 0) {
-            line(QStringLiteral("minimum"), QString::number(stats->Minimum, 'g', 9));
-            line(QStringLiteral("maximum"), QString::number(stats->Maximum, 'g', 9));
-            line(QStringLiteral("rms"), QString::number(stats->Rms(), 'g', 9));
+            line(SegyTool::tr("minimum"), QString::number(stats->Minimum, 'g', 9));
+            line(SegyTool::tr("maximum"), QString::number(stats->Maximum, 'g', 9));
+            line(SegyTool::tr("rms"), QString::number(stats->Rms(), 'g', 9));
         }
         if (layout.Format->Code == IbmFloatCode) {
-            line(QStringLiteral("unnormalised words"), QString::number(stats->Unnormalised));
-            line(QStringLiteral("dirty zeros"), QString::number(stats->DirtyZeros));
-            line(QStringLiteral("beyond float range"), QString::number(stats->BeyondFloat));
+            line(SegyTool::tr("unnormalised words"), QString::number(stats->Unnormalised));
+            line(SegyTool::tr("dirty zeros"), QString::number(stats->DirtyZeros));
+            line(SegyTool::tr("beyond float range"), QString::number(stats->BeyondFloat));
         } else if (stats->NonFinite > 0) {
-            line(QStringLiteral("infinities and NaNs"), QString::number(stats->NonFinite));
+            line(SegyTool::tr("infinities and NaNs"), QString::number(stats->NonFinite));
         }
     }
     const TextHeader header = DecodeTextHeader(layout.TextHeader);
-    text += QStringLiteral("textual header (%1):\n").arg(EncodingName(header));
+    text += SegyTool::tr("textual header (%1):\n").arg(EncodingName(header));
     text += header.Lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     return text;
 }

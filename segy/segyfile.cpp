@@ -3,6 +3,8 @@
 
 #include "segyfile.h"
 
+#include "tooltexts.h"
+
 #include <zelfunctions.h>
 
 #include <QFile>
@@ -64,7 +66,7 @@ bool CountVariableHeaders(QFile& file, SegyLayout& layout, QString& problem)
         if (HoldsEndText(file.read(TextHeaderBytes)))
             return true;
     }
-    problem = QStringLiteral("the extended textual headers have no ending stanza");
+    problem = SegyTool::tr("the extended textual headers have no ending stanza");
     return false;
 }
 
@@ -89,7 +91,7 @@ bool DetectOrder(const char* binary, SegyLayout& layout, QString& problem)
     }
     layout.Format = FindSampleFormat(code(layout.Order));
     if (layout.Format == nullptr) {
-        problem = QStringLiteral("sample format code %1 is not one of the standard's")
+        problem = SegyTool::tr("sample format code %1 is not one of the standard's")
                       .arg(code(layout.Order));
         return false;
     }
@@ -130,15 +132,15 @@ bool SettleSamples(QFile& file, SegyLayout& layout, QString& problem)
         const bool binaryFits = FitsWholeTraces(layout, binarySamples);
         const bool headerFits = FitsWholeTraces(layout, headerSamples);
         if (binaryFits && headerFits) {
-            problem = QStringLiteral("the binary header gives %1 samples per trace and the first "
-                                     "trace header %2; both fit the file length")
+            problem = SegyTool::tr("the binary header gives %1 samples per trace and the first "
+                                   "trace header %2; both fit the file length")
                           .arg(binarySamples)
                           .arg(headerSamples);
             return false;
         }
         if (headerFits) {
-            layout.Note = QStringLiteral("samples per trace taken from the trace headers (%1; "
-                                         "the binary header gives %2)")
+            layout.Note = SegyTool::tr("samples per trace taken from the trace headers (%1; "
+                                       "the binary header gives %2)")
                               .arg(headerSamples)
                               .arg(binarySamples);
             layout.SamplesPerTrace = headerSamples;
@@ -147,8 +149,8 @@ bool SettleSamples(QFile& file, SegyLayout& layout, QString& problem)
     layout.TraceBytes = TraceHeaderBytes + layout.SamplesPerTrace * layout.Format->Bytes;
     const qint64 dataBytes = layout.FileBytes - layout.DataOffset;
     if (dataBytes % layout.TraceBytes != 0) {
-        problem = QStringLiteral("the file length is not the headers plus whole traces of %1 "
-                                 "bytes: %2 bytes left over")
+        problem = SegyTool::tr("the file length is not the headers plus whole traces of %1 "
+                               "bytes: %2 bytes left over")
                       .arg(layout.TraceBytes)
                       .arg(dataBytes % layout.TraceBytes);
         return false;
@@ -172,7 +174,7 @@ bool ReadLayout(QFile& file, SegyLayout& layout, QString& problem)
 {
     layout.FileBytes = file.size();
     if (layout.FileBytes < FileHeaderBytes) {
-        problem = QStringLiteral("%1 bytes, shorter than the %2 bytes of the file headers")
+        problem = SegyTool::tr("%1 bytes, shorter than the %2 bytes of the file headers")
                       .arg(layout.FileBytes)
                       .arg(FileHeaderBytes);
         return false;
@@ -195,12 +197,12 @@ bool ReadLayout(QFile& file, SegyLayout& layout, QString& problem)
         if (extended > 0)
             layout.SamplesPerTrace = extended;
         if (ReadUnsigned(binary + ExtraTraceHeadersAt, 2, layout.Order) != 0) {
-            problem = QStringLiteral("traces with additional trace headers are not supported");
+            problem = SegyTool::tr("traces with additional trace headers are not supported");
             return false;
         }
     }
     if (layout.SamplesPerTrace == 0) {
-        problem = QStringLiteral("the binary header gives zero samples per trace");
+        problem = SegyTool::tr("the binary header gives zero samples per trace");
         return false;
     }
     // A signed field: -1 stands for a count ended by a stanza.
@@ -210,14 +212,14 @@ bool ReadLayout(QFile& file, SegyLayout& layout, QString& problem)
         if (!CountVariableHeaders(file, layout, problem))
             return false;
     } else if (extended < 0) {
-        problem = QStringLiteral("%1 extended textual headers").arg(extended);
+        problem = SegyTool::tr("%1 extended textual headers").arg(extended);
         return false;
     } else {
         layout.ExtendedHeaders = extended;
     }
     layout.DataOffset = FileHeaderBytes + layout.ExtendedHeaders * TextHeaderBytes;
     if (layout.FileBytes < layout.DataOffset) {
-        problem = QStringLiteral("%1 bytes, shorter than its %2 extended textual headers")
+        problem = SegyTool::tr("%1 bytes, shorter than its %2 extended textual headers")
                       .arg(layout.FileBytes)
                       .arg(layout.ExtendedHeaders);
         return false;

@@ -5,6 +5,7 @@
 
 #include "interruption.h"
 #include "progress.h"
+#include "tooltexts.h"
 
 #include <QFile>
 
@@ -31,13 +32,13 @@ bool StreamTraces(QFile& in, const SegyLayout& layout, const SampleRun& samples,
     }
     for (qint64 offset = 0; offset < dataBytes;) {
         if (InterruptionRequested()) {
-            problem = QStringLiteral("interrupted");
+            problem = SegyTool::tr("interrupted");
             return false;
         }
         const qint64 count = std::min(ChunkBytes, dataBytes - offset);
         if (in.read(chunk.data(), count) != count) {
             problem = in.error() != QFileDevice::NoError ? in.errorString()
-                                                         : QStringLiteral("file ended early");
+                                                         : SegyTool::tr("file ended early");
             return false;
         }
         for (qint64 at = 0; at < count;) {

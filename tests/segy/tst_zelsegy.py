@@ -53,11 +53,13 @@ def read(path):
         return f.read()
 
 
-def run(*args, limit=None):
+def run(*args, limit=None, lang=None):
     def child():
         signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
         resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    if lang:
+        env.update(LANG=lang, LC_ALL=lang)
     return subprocess.run([TOOL, *args], capture_output=True, text=True, env=env,
                           preexec_fn=child if limit else None)
 
@@ -162,13 +164,20 @@ class ZelSegy(unittest.TestCase):
                 self.assertFalse(os.path.exists(self.path("out")))
 
     def test_command_line(self):
-        for args, status in (([], 2), (["frob"], 2), (["info"], 2), (["info", "--to", "ibm", "f"], 2),
-                             (["convert", "--to", "float", "a", "b"], 2), (["--bogus"], 2),
-                             (["--help"], 0), (["--version"], 0)):
-            with self.subTest(args=args):
-                result = run(*args)
+        # Toolkit options are unknown ones; an empty name is named as such;
+        # the help is in the user's language, Qt's words and the tool's alike.
+        for args, status, output, lang in (
+                ([], 2, "", None), (["frob"], 2, "", None), (["info"], 2, "", None),
+                (["info", "--to", "ibm", "f"], 2, "", None), (["convert", "--to", "float", "a", "b"], 2, "", None),
+                (["--bogus"], 2, "", None), (["info", "-platform", "xcb", "f"], 2, "Unknown option 'platform'", None),
+                (["info", ""], 1, r"\Azel-segy: the file name is empty\n\Z", None),
+                (["--help"], 0, "", None), (["--version"], 0, "", None),
+                (["--help"], 0, r"Optionen:(.|\n)*info: ein JSON-Objekt ausgeben", "de_DE.UTF-8")):
+            with self.subTest(args=args, lang=lang):
+                result = run(*args, lang=lang)
                 self.assertEqual(result.returncode, status, result.stderr)
                 self.assertEqual(bool(result.stdout), status == 0)
+                self.assertRegex(result.stdout + result.stderr, output or ".")
 
     def test_output_replaced_only_when_complete(self):
         src, out = self.path("in.sgy"), self.path("out.sgy")
