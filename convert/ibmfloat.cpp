@@ -9,12 +9,14 @@
 
 namespace zel {
 
-namespace {
+const IbmKernels scalarKernels = {
+    IbmToFloatScalar,
+    FloatToIbmScalar,
+    BigEndianIbmToFloatScalar,
+    FloatToBigEndianIbmScalar,
+    {ReverseWordsScalar<2>, ReverseWordsScalar<4>, ReverseWordsScalar<8>},
+};
 
-const IbmKernels scalarKernels = {IbmToFloatScalar, FloatToIbmScalar, BigEndianIbmToFloatScalar,
-                                  FloatToBigEndianIbmScalar};
-
-// The kernels of `path`, or the scalar ones when this processor cannot run it.
 const IbmKernels& KernelsOn(IbmPath path)
 {
     switch (IbmPathAvailable(path) ? path : IbmPath::Scalar) {
@@ -31,61 +33,82 @@ const IbmKernels& KernelsOn(IbmPath path)
     }
 }
 
+const IbmKernels& KernelsInUse()
+{
+    static const IbmKernels& inUse = KernelsOn(IbmPathInUse());
+    return inUse;
+}
+
+namespace {
+
 // Number of samples to convert; none for a count below one.
 std::size_t SampleCount(int samples)
 {
     return samples > 0 ? std::size_t(samples) : 0;
 }
 
-} // namespace
-
-void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples)
+// The conversions with `kernels`.
+void IbmToFloatWith(const IbmKernels& kernels, const char* inData, float* outData, int samples,
+                    int inputByteOrder)
 {
-    KernelsOn(path).ibmToFloat(inData, reinterpret_cast<char*>(outData), SampleCount(samples));
-}
-
-void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples)
-{
-    KernelsOn(path).floatToIbm(reinterpret_cast<const char*>(inData), outData,
-                               SampleCount(samples));
-}
-
-void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
-                         int inputByteOrder)
-{
-    const IbmKernels& kernels = KernelsOn(path);
     const IbmKernel convert =
         inputByteOrder == 0 ? kernels.bigEndianIbmToFloat : kernels.ibmToFloat;
     convert(inData, reinterpret_cast<char*>(outData), SampleCount(samples));
 }
 
-void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
-                         int outputByteOrder)
+void FloatToIbmWith(const IbmKernels& kernels, const float* inData, char* outData, int samples,
+                    int outputByteOrder)
 {
-    const IbmKernels& kernels = KernelsOn(path);
     const IbmKernel convert =
         outputByteOrder == 0 ? kernels.floatToBigEndianIbm : kernels.floatToIbm;
     convert(reinterpret_cast<const char*>(inData), outData, SampleCount(samples));
+}
+
+// The byte order of IbmToFloat and FloatToIbm: least significant byte first.
+constexpr int leastSignificantFirst = 1;
+
+} // namespace
+
+void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples)
+{
+    IbmToFloatWith(KernelsOn(path), inData, outData, samples, leastSignificantFirst);
+}
+
+void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples)
+{
+    FloatToIbmWith(KernelsOn(path), inData, outData, samples, leastSignificantFirst);
+}
+
+void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
+                         int inputByteOrder)
+{
+    IbmToFloatWith(KernelsOn(path), inData, outData, samples, inputByteOrder);
+}
+
+void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
+                         int outputByteOrder)
+{
+    FloatToIbmWith(KernelsOn(path), inData, outData, samples, outputByteOrder);
 }
 
 } // namespace zel
 
 void IbmToFloat(char* inData, float* outData, int samples)
 {
-    zel::IbmToFloatOn(zel::IbmPathInUse(), inData, outData, samples);
+    zel::IbmToFloatWith(zel::KernelsInUse(), inData, outData, samples, zel::leastSignificantFirst);
 }
 
 void FloatToIbm(float* inData, char* outData, int samples)
 {
-    zel::FloatToIbmOn(zel::IbmPathInUse(), inData, outData, samples);
+    zel::FloatToIbmWith(zel::KernelsInUse(), inData, outData, samples, zel::leastSignificantFirst);
 }
 
 void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder)
 {
-    zel::IbmToFloatOrderedOn(zel::IbmPathInUse(), inData, outData, samples, inputByteOrder);
+    zel::IbmToFloatWith(zel::KernelsInUse(), inData, outData, samples, inputByteOrder);
 }
 
 void FloatToIbmOrdered(float* inData, char* outData, int samples, int outputByteOrder)
 {
-    zel::FloatToIbmOrderedOn(zel::IbmPathInUse(), inData, outData, samples, outputByteOrder);
+    zel::FloatToIbmWith(zel::KernelsInUse(), inData, outData, samples, outputByteOrder);
 }

@@ -6,6 +6,7 @@
 #ifdef ZEL_X86_PATHS
 
 #include "ibmscalar.h"
+#include "targetregion.h"
 #include "wordbytesx86.h"
 
 #include <immintrin.h>
@@ -24,32 +25,77 @@
 //   mode (SSE2 has no per-lane shifts; elsewhere it saves instructions);
 // - those floats and products are all normal, so flush-to-zero and
 //   denormals-are-zero settings change no result.
-// Unaligned loads and stores go through the intrinsics made for them.
+// Each instruction set has its kernels and its traits type; the loops over
+// arrays are those of ibmloop.h, compiled once for each.
 
 namespace zel {
 namespace {
 
 constexpr int signBit = int(0x80000000u);
 
-// IBM to float ----------------------------------------------------------------
+// Loops read this far ahead of their position, so that memory keeps
+// streaming in while the kernel computes.
+constexpr std::size_t prefetchDistance = 4096;
 
-__attribute__((target("sse2"), always_inline)) inline __m128i Select(__m128i mask, __m128i ifSet,
-                                                                     __m128i ifClear)
+// Prefetches the input `prefetchDistance` bytes beyond `at`, never beyond its last byte.
+inline void PrefetchAhead(const char* in, std::size_t at, std::size_t bytes)
+{
+    __builtin_prefetch(in + std::min(at + prefetchDistance, bytes - 1));
+}
+
+// Outputs this large are written with streaming stores, which go to memory
+// without first reading each line into the caches: these would not keep so
+// much anyway, and memory then carries two bytes per byte converted, not
+// three.
+constexpr std::size_t streamingThreshold = std::size_t(16) << 20;
+
+// Whether the `bytes` bytes at `out` are written with streaming stores:
+// when there are that many and whole units of `unit` bytes reach a 64-byte
+// boundary.
+inline bool Streams(const char* out, std::size_t bytes, std::size_t unit)
+{
+    return bytes >= streamingThreshold && reinterpret_cast<std::uintptr_t>(out) % unit == 0;
+}
+
+// Bytes from `out` to its first 64-byte boundary.
+inline std::size_t BytesToLineBoundary(const char* out)
+{
+    return (64 - reinterpret_cast<std::uintptr_t>(out) % 64) % 64;
+}
+
+} // namespace
+
+// SSE2 ------------------------------------------------------------------------
+
+ZEL_BEGIN_TARGET("sse2")
+namespace sse2 {
+namespace {
+
+struct Isa
+{
+    using Vector = __m128i;
+    static constexpr std::size_t width = 16;
+    static Vector Load(const char* at)
+    {
+        return _mm_loadu_si128(reinterpret_cast<const Vector*>(at));
+    }
+    static void Store(char* at, Vector value)
+    {
+        _mm_storeu_si128(reinterpret_cast<Vector*>(at), value);
+    }
+    static void Stream(char* at, Vector value)
+    {
+        _mm_stream_si128(reinterpret_cast<Vector*>(at), value);
+    }
+};
+
+// Per 32-bit lane: `ifSet` where `mask` is all ones, `ifClear` where it is zero.
+ZEL_ALWAYS_INLINE __m128i Select(__m128i mask, __m128i ifSet, __m128i ifClear)
 {
     return _mm_or_si128(_mm_and_si128(mask, ifSet), _mm_andnot_si128(mask, ifClear));
 }
 
-// Per 32-bit lane: `ifSet` where `mask` is all ones, `ifClear` where it is zero.
-// The float blend is used because GCC 12 folds the byte blend into wrong code
-// when plain char is unsigned.
-__attribute__((target("avx2"), always_inline)) inline __m256i Select(__m256i mask, __m256i ifSet,
-                                                                     __m256i ifClear)
-{
-    return _mm256_castps_si256(_mm256_blendv_ps(
-        _mm256_castsi256_ps(ifClear), _mm256_castsi256_ps(ifSet), _mm256_castsi256_ps(mask)));
-}
-
-__attribute__((target("sse2"), always_inline)) inline __m128i IbmToFloatBits(__m128i ibm)
+ZEL_ALWAYS_INLINE __m128i IbmToFloatBits(__m128i ibm)
 {
     const __m128i fraction = _mm_and_si128(ibm, _mm_set1_epi32(0x00FFFFFF));
     const __m128i exact = _mm_castps_si128(_mm_cvtepi32_ps(fraction));
@@ -78,7 +124,76 @@ __attribute__((target("sse2"), always_inline)) inline __m128i IbmToFloatBits(__m
     return _mm_or_si128(bits, _mm_and_si128(ibm, _mm_set1_epi32(signBit)));
 }
 
-__attribute__((target("avx2"), always_inline)) inline __m256i IbmToFloatBits(__m256i ibm)
+// Float to IBM ----------------------------------------------------------------
+
+ZEL_ALWAYS_INLINE __m128i FloatBitsToIbm(__m128i bits)
+{
+    const __m128i biased = _mm_and_si128(_mm_srli_epi32(bits, 23), _mm_set1_epi32(0xFF));
+    const __m128i fraction = _mm_and_si128(bits, _mm_set1_epi32(0x007FFFFF));
+    // Normal: the significand loses (2 - biased) mod 4 bits, taken off the
+    // exponent field of the float holding it; the power of sixteen is
+    // (biased + 133) / 4.
+    const __m128i drop = _mm_and_si128(_mm_sub_epi32(_mm_set1_epi32(2), biased), _mm_set1_epi32(3));
+    const __m128i shifted =
+        _mm_or_si128(_mm_slli_epi32(_mm_sub_epi32(_mm_set1_epi32(150), drop), 23), fraction);
+    const __m128i normal = _mm_or_si128(
+        _mm_slli_epi32(_mm_srli_epi32(_mm_add_epi32(biased, _mm_set1_epi32(133)), 2), 24),
+        _mm_cvttps_epi32(_mm_castsi128_ps(shifted)));
+
+    const __m128i wide = _mm_cmpgt_epi32(fraction, _mm_set1_epi32(0x001FFFFF));
+    __m128i subnormal =
+        Select(wide, _mm_or_si128(_mm_srli_epi32(fraction, 1), _mm_set1_epi32(33 << 24)),
+               _mm_or_si128(_mm_slli_epi32(fraction, 3), _mm_set1_epi32(32 << 24)));
+    subnormal = _mm_andnot_si128(_mm_cmpeq_epi32(fraction, _mm_setzero_si128()), subnormal);
+
+    __m128i ibm = Select(_mm_cmpeq_epi32(biased, _mm_setzero_si128()), subnormal, normal);
+    ibm = _mm_or_si128(ibm, _mm_and_si128(_mm_cmpeq_epi32(biased, _mm_set1_epi32(0xFF)),
+                                          _mm_set1_epi32(0x7FFFFFFF)));
+    return _mm_or_si128(ibm, _mm_and_si128(bits, _mm_set1_epi32(signBit)));
+}
+
+#include "ibmloop.h"
+
+} // namespace
+} // namespace sse2
+
+const IbmKernels sse2Kernels = sse2::Kernels<sse2::FromBigEndian<sse2::IbmToFloatBits>>();
+ZEL_END_TARGET
+
+// AVX2 ------------------------------------------------------------------------
+
+ZEL_BEGIN_TARGET("avx2")
+namespace avx2 {
+namespace {
+
+struct Isa
+{
+    using Vector = __m256i;
+    static constexpr std::size_t width = 32;
+    static Vector Load(const char* at)
+    {
+        return _mm256_loadu_si256(reinterpret_cast<const Vector*>(at));
+    }
+    static void Store(char* at, Vector value)
+    {
+        _mm256_storeu_si256(reinterpret_cast<Vector*>(at), value);
+    }
+    static void Stream(char* at, Vector value)
+    {
+        _mm256_stream_si256(reinterpret_cast<Vector*>(at), value);
+    }
+};
+
+// Per 32-bit lane: `ifSet` where `mask` is all ones, `ifClear` where it is zero.
+// The float blend is used because GCC 12 folds the byte blend into wrong code
+// when plain char is unsigned.
+ZEL_ALWAYS_INLINE __m256i Select(__m256i mask, __m256i ifSet, __m256i ifClear)
+{
+    return _mm256_castps_si256(_mm256_blendv_ps(
+        _mm256_castsi256_ps(ifClear), _mm256_castsi256_ps(ifSet), _mm256_castsi256_ps(mask)));
+}
+
+ZEL_ALWAYS_INLINE __m256i IbmToFloatBits(__m256i ibm)
 {
     const __m256i fraction = _mm256_and_si256(ibm, _mm256_set1_epi32(0x00FFFFFF));
     const __m256i exact = _mm256_castps_si256(_mm256_cvtepi32_ps(fraction));
@@ -101,6 +216,60 @@ __attribute__((target("avx2"), always_inline)) inline __m256i IbmToFloatBits(__m
     return _mm256_or_si256(bits, _mm256_and_si256(ibm, _mm256_set1_epi32(signBit)));
 }
 
+// Float to IBM ----------------------------------------------------------------
+
+ZEL_ALWAYS_INLINE __m256i FloatBitsToIbm(__m256i bits)
+{
+    const __m256i magnitude = _mm256_and_si256(bits, _mm256_set1_epi32(0x7FFFFFFF));
+    // Subnormals wider than 21 bits take the normal route with exponent 1
+    // and no hidden bit, which gives the power 33 and drops one bit.
+    const __m256i biased = _mm256_max_epi32(_mm256_srli_epi32(magnitude, 23), _mm256_set1_epi32(1));
+    const __m256i significand = _mm256_sub_epi32(
+        magnitude, _mm256_slli_epi32(_mm256_sub_epi32(biased, _mm256_set1_epi32(1)), 23));
+    const __m256i drop =
+        _mm256_and_si256(_mm256_sub_epi32(_mm256_set1_epi32(2), biased), _mm256_set1_epi32(3));
+    const __m256i normal = _mm256_or_si256(
+        _mm256_slli_epi32(_mm256_srli_epi32(_mm256_add_epi32(biased, _mm256_set1_epi32(133)), 2),
+                          24),
+        _mm256_srlv_epi32(significand, drop));
+    // Narrower subnormals keep every bit at power 32; zero stays zero.
+    const __m256i narrow =
+        _mm256_or_si256(_mm256_slli_epi32(magnitude, 3), _mm256_set1_epi32(32 << 24));
+    __m256i ibm =
+        Select(_mm256_cmpgt_epi32(_mm256_set1_epi32(0x00200000), magnitude), narrow, normal);
+    ibm = _mm256_andnot_si256(_mm256_cmpeq_epi32(magnitude, _mm256_setzero_si256()), ibm);
+    // Infinities and NaNs: every bit but the sign set.
+    ibm = _mm256_or_si256(
+        ibm, _mm256_srli_epi32(_mm256_cmpgt_epi32(magnitude, _mm256_set1_epi32(0x7F7FFFFF)), 1));
+    return _mm256_or_si256(ibm, _mm256_xor_si256(bits, magnitude));
+}
+
+#include "ibmloop.h"
+
+} // namespace
+} // namespace avx2
+
+const IbmKernels avx2Kernels = avx2::Kernels<avx2::FromBigEndian<avx2::IbmToFloatBits>>();
+ZEL_END_TARGET
+
+// AVX-512 ---------------------------------------------------------------------
+
+ZEL_BEGIN_TARGET("avx512f,avx512bw")
+namespace avx512 {
+namespace {
+
+struct Isa
+{
+    using Vector = __m512i;
+    static constexpr std::size_t width = 64;
+    static Vector Load(const char* at) { return _mm512_loadu_si512(at); }
+    static void Store(char* at, Vector value) { _mm512_storeu_si512(at, value); }
+    static void Stream(char* at, Vector value)
+    {
+        _mm512_stream_si512(reinterpret_cast<Vector*>(at), value);
+    }
+};
+
 // The AVX-512 bitwise ternary operation takes its function as a truth table:
 // the same operation on these three gives it.
 constexpr int ternaryA = 0xF0;
@@ -116,8 +285,7 @@ constexpr int BitSelect(int mask, int ifSet, int ifClear)
 // Float bits of the IBM words whose fraction is `fraction` (bits 0-23, the
 // rest clear) and whose sign and exponent are `signAndExponent` (bits 24-31,
 // the rest clear).
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
-IbmFieldsToFloatBits(__m512i fraction, __m512i signAndExponent)
+ZEL_ALWAYS_INLINE __m512i IbmFieldsToFloatBits(__m512i fraction, __m512i signAndExponent)
 {
     const __mmask16 nonZero = _mm512_test_epi32_mask(fraction, fraction);
     const __m512i exact = _mm512_castps_si512(_mm512_cvtepi32_ps(fraction));
@@ -145,8 +313,7 @@ IbmFieldsToFloatBits(__m512i fraction, __m512i signAndExponent)
                                      BitSelect(ternaryC, ternaryB, ternaryA));
 }
 
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
-IbmToFloatBits(__m512i ibm)
+ZEL_ALWAYS_INLINE __m512i IbmToFloatBits(__m512i ibm)
 {
     return IbmFieldsToFloatBits(_mm512_and_si512(ibm, _mm512_set1_epi32(0x00FFFFFF)),
                                 _mm512_and_si512(ibm, _mm512_set1_epi32(int(0xFF000000u))));
@@ -155,8 +322,7 @@ IbmToFloatBits(__m512i ibm)
 // IbmToFloatBits for words most significant byte first: each field taken
 // out with one byte shuffle that reverses the words' bytes and clears the
 // other field's (a shuffle index with its top bit set gives a zero byte).
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
-BigEndianIbmToFloatBits(__m512i words)
+ZEL_ALWAYS_INLINE __m512i BigEndianIbmToFloatBits(__m512i words)
 {
     const __m512i reversing = _mm512_broadcast_i32x4(ReversingShuffle<4>());
     const __m512i fractionBytes = _mm512_or_si512(reversing, _mm512_set1_epi32(int(0x80000000u)));
@@ -167,60 +333,7 @@ BigEndianIbmToFloatBits(__m512i words)
 
 // Float to IBM ----------------------------------------------------------------
 
-__attribute__((target("sse2"), always_inline)) inline __m128i FloatBitsToIbm(__m128i bits)
-{
-    const __m128i biased = _mm_and_si128(_mm_srli_epi32(bits, 23), _mm_set1_epi32(0xFF));
-    const __m128i fraction = _mm_and_si128(bits, _mm_set1_epi32(0x007FFFFF));
-    // Normal: the significand loses (2 - biased) mod 4 bits, taken off the
-    // exponent field of the float holding it; the power of sixteen is
-    // (biased + 133) / 4.
-    const __m128i drop = _mm_and_si128(_mm_sub_epi32(_mm_set1_epi32(2), biased), _mm_set1_epi32(3));
-    const __m128i shifted =
-        _mm_or_si128(_mm_slli_epi32(_mm_sub_epi32(_mm_set1_epi32(150), drop), 23), fraction);
-    const __m128i normal = _mm_or_si128(
-        _mm_slli_epi32(_mm_srli_epi32(_mm_add_epi32(biased, _mm_set1_epi32(133)), 2), 24),
-        _mm_cvttps_epi32(_mm_castsi128_ps(shifted)));
-
-    const __m128i wide = _mm_cmpgt_epi32(fraction, _mm_set1_epi32(0x001FFFFF));
-    __m128i subnormal =
-        Select(wide, _mm_or_si128(_mm_srli_epi32(fraction, 1), _mm_set1_epi32(33 << 24)),
-               _mm_or_si128(_mm_slli_epi32(fraction, 3), _mm_set1_epi32(32 << 24)));
-    subnormal = _mm_andnot_si128(_mm_cmpeq_epi32(fraction, _mm_setzero_si128()), subnormal);
-
-    __m128i ibm = Select(_mm_cmpeq_epi32(biased, _mm_setzero_si128()), subnormal, normal);
-    ibm = _mm_or_si128(ibm, _mm_and_si128(_mm_cmpeq_epi32(biased, _mm_set1_epi32(0xFF)),
-                                          _mm_set1_epi32(0x7FFFFFFF)));
-    return _mm_or_si128(ibm, _mm_and_si128(bits, _mm_set1_epi32(signBit)));
-}
-
-__attribute__((target("avx2"), always_inline)) inline __m256i FloatBitsToIbm(__m256i bits)
-{
-    const __m256i magnitude = _mm256_and_si256(bits, _mm256_set1_epi32(0x7FFFFFFF));
-    // Subnormals wider than 21 bits take the normal route with exponent 1
-    // and no hidden bit, which gives the power 33 and drops one bit.
-    const __m256i biased = _mm256_max_epi32(_mm256_srli_epi32(magnitude, 23), _mm256_set1_epi32(1));
-    const __m256i significand = _mm256_sub_epi32(
-        magnitude, _mm256_slli_epi32(_mm256_sub_epi32(biased, _mm256_set1_epi32(1)), 23));
-    const __m256i drop =
-        _mm256_and_si256(_mm256_sub_epi32(_mm256_set1_epi32(2), biased), _mm256_set1_epi32(3));
-    const __m256i normal = _mm256_or_si256(
-        _mm256_slli_epi32(_mm256_srli_epi32(_mm256_add_epi32(biased, _mm256_set1_epi32(133)), 2),
-                          24),
-        _mm256_srlv_epi32(significand, drop));
-    // Narrower subnormals keep every bit at power 32; zero stays zero.
-    const __m256i narrow =
-        _mm256_or_si256(_mm256_slli_epi32(magnitude, 3), _mm256_set1_epi32(32 << 24));
-    __m256i ibm =
-        Select(_mm256_cmpgt_epi32(_mm256_set1_epi32(0x00200000), magnitude), narrow, normal);
-    ibm = _mm256_andnot_si256(_mm256_cmpeq_epi32(magnitude, _mm256_setzero_si256()), ibm);
-    // Infinities and NaNs: every bit but the sign set.
-    ibm = _mm256_or_si256(
-        ibm, _mm256_srli_epi32(_mm256_cmpgt_epi32(magnitude, _mm256_set1_epi32(0x7F7FFFFF)), 1));
-    return _mm256_or_si256(ibm, _mm256_xor_si256(bits, magnitude));
-}
-
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
-FloatBitsToIbm(__m512i bits)
+ZEL_ALWAYS_INLINE __m512i FloatBitsToIbm(__m512i bits)
 {
     const __m512i magnitude = _mm512_and_si512(bits, _mm512_set1_epi32(0x7FFFFFFF));
     // The biased exponent plus 133 in bits 23-31 (at most 388, no carry out):
@@ -253,189 +366,13 @@ FloatBitsToIbm(__m512i bits)
                                           BitSelect(ternaryC, ternaryB, ternaryA));
 }
 
-// Array loops -----------------------------------------------------------------
-
-// Loops read this far ahead of their position, so that memory keeps
-// streaming in while the kernel computes.
-constexpr std::size_t prefetchDistance = 4096;
-
-// Prefetches the input `prefetchDistance` bytes beyond `at`, never beyond its last byte.
-inline void PrefetchAhead(const char* in, std::size_t at, std::size_t bytes)
-{
-    __builtin_prefetch(in + std::min(at + prefetchDistance, bytes - 1));
-}
-
-// Outputs this large are written with streaming stores, which go to memory
-// without first reading each line into the caches: these would not keep so
-// much anyway, and memory then carries two bytes per byte converted, not
-// three.
-constexpr std::size_t streamingThreshold = std::size_t(16) << 20;
-
-// Whether the `bytes` bytes at `out` are written with streaming stores:
-// when there are that many and whole samples reach a 64-byte boundary.
-inline bool Streams(const char* out, std::size_t bytes)
-{
-    return bytes >= streamingThreshold && reinterpret_cast<std::uintptr_t>(out) % 4 == 0;
-}
-
-// Bytes from `out` to its first 64-byte boundary.
-inline std::size_t BytesToLineBoundary(const char* out)
-{
-    return (64 - reinterpret_cast<std::uintptr_t>(out) % 64) % 64;
-}
-
-// Kernels for IBM words most significant byte first: the bytes of each
-// word reversed before converting, or after.
-
-template<__m128i (*Kernel)(__m128i)>
-__attribute__((target("sse2"), always_inline)) inline __m128i FromBigEndian(__m128i words)
-{
-    return Kernel(ReverseWordBytes<4>(words));
-}
-
-template<__m128i (*Kernel)(__m128i)>
-__attribute__((target("sse2"), always_inline)) inline __m128i ToBigEndian(__m128i values)
-{
-    return ReverseWordBytes<4>(Kernel(values));
-}
-
-template<__m256i (*Kernel)(__m256i)>
-__attribute__((target("avx2"), always_inline)) inline __m256i FromBigEndian(__m256i words)
-{
-    return Kernel(ReverseWordBytes<4>(words));
-}
-
-template<__m256i (*Kernel)(__m256i)>
-__attribute__((target("avx2"), always_inline)) inline __m256i ToBigEndian(__m256i values)
-{
-    return ReverseWordBytes<4>(Kernel(values));
-}
-
-template<__m512i (*Kernel)(__m512i)>
-__attribute__((target("avx512f,avx512bw"), always_inline)) inline __m512i
-ToBigEndian(__m512i values)
-{
-    return ReverseWordBytes<4>(Kernel(values));
-}
-
-__attribute__((target("sse2"), always_inline)) inline __m128i LoadSse2(const char* at)
-{
-    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-}
-
-__attribute__((target("sse2"), always_inline)) inline void StoreSse2(char* at, __m128i value)
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(at), value);
-}
-
-__attribute__((target("avx2"), always_inline)) inline __m256i LoadAvx2(const char* at)
-{
-    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
-}
-
-__attribute__((target("avx2"), always_inline)) inline void StoreAvx2(char* at, __m256i value)
-{
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(at), value);
-}
-
-// Run `Kernel` over every 64-byte block, then over every whole vector left,
-// and `Tail` over the last samples. Each vector is loaded before its result
-// is stored, so `in` may equal `out`.
-
-template<__m128i (*Kernel)(__m128i), IbmKernel Tail>
-__attribute__((target("sse2"))) void RunSse2(const char* in, char* out, std::size_t samples)
-{
-    const std::size_t bytes = 4 * samples;
-    std::size_t at = 0;
-    for (; at + 64 <= bytes; at += 64) {
-        PrefetchAhead(in, at, bytes);
-        StoreSse2(out + at, Kernel(LoadSse2(in + at)));
-        StoreSse2(out + at + 16, Kernel(LoadSse2(in + at + 16)));
-        StoreSse2(out + at + 32, Kernel(LoadSse2(in + at + 32)));
-        StoreSse2(out + at + 48, Kernel(LoadSse2(in + at + 48)));
-    }
-    for (; at + 16 <= bytes; at += 16)
-        StoreSse2(out + at, Kernel(LoadSse2(in + at)));
-    Tail(in + at, out + at, (bytes - at) / 4);
-}
-
-// Large outputs: the samples before the first 64-byte boundary go through
-// `Tail`, then every whole block is written with streaming stores.
-
-template<__m256i (*Kernel)(__m256i), IbmKernel Tail>
-__attribute__((target("avx2"))) void RunAvx2(const char* in, char* out, std::size_t samples)
-{
-    const std::size_t bytes = 4 * samples;
-    std::size_t at = 0;
-    if (Streams(out, bytes)) {
-        at = BytesToLineBoundary(out);
-        Tail(in, out, at / 4);
-        for (; at + 64 <= bytes; at += 64) {
-            PrefetchAhead(in, at, bytes);
-            auto* line = reinterpret_cast<__m256i*>(out + at);
-            _mm256_stream_si256(line, Kernel(LoadAvx2(in + at)));
-            _mm256_stream_si256(line + 1, Kernel(LoadAvx2(in + at + 32)));
-        }
-        // Later stores, and other processors, see the streamed results first.
-        _mm_sfence();
-    }
-    for (; at + 64 <= bytes; at += 64) {
-        PrefetchAhead(in, at, bytes);
-        StoreAvx2(out + at, Kernel(LoadAvx2(in + at)));
-        StoreAvx2(out + at + 32, Kernel(LoadAvx2(in + at + 32)));
-    }
-    if (at + 32 <= bytes) {
-        StoreAvx2(out + at, Kernel(LoadAvx2(in + at)));
-        at += 32;
-    }
-    Tail(in + at, out + at, (bytes - at) / 4);
-}
-
-template<__m512i (*Kernel)(__m512i), IbmKernel Tail>
-__attribute__((target("avx512f,avx512bw"))) void RunAvx512(const char* in, char* out,
-                                                           std::size_t samples)
-{
-    const std::size_t bytes = 4 * samples;
-    std::size_t at = 0;
-    if (Streams(out, bytes)) {
-        at = BytesToLineBoundary(out);
-        Tail(in, out, at / 4);
-        for (; at + 64 <= bytes; at += 64) {
-            PrefetchAhead(in, at, bytes);
-            _mm512_stream_si512(reinterpret_cast<__m512i*>(out + at),
-                                Kernel(_mm512_loadu_si512(in + at)));
-        }
-        _mm_sfence();
-    }
-    for (; at + 64 <= bytes; at += 64) {
-        PrefetchAhead(in, at, bytes);
-        _mm512_storeu_si512(out + at, Kernel(_mm512_loadu_si512(in + at)));
-    }
-    Tail(in + at, out + at, (bytes - at) / 4);
-}
+#include "ibmloop.h"
 
 } // namespace
+} // namespace avx512
 
-const IbmKernels sse2Kernels = {
-    RunSse2<IbmToFloatBits, IbmToFloatScalar>,
-    RunSse2<FloatBitsToIbm, FloatToIbmScalar>,
-    RunSse2<FromBigEndian<IbmToFloatBits>, BigEndianIbmToFloatScalar>,
-    RunSse2<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
-};
-
-const IbmKernels avx2Kernels = {
-    RunAvx2<IbmToFloatBits, IbmToFloatScalar>,
-    RunAvx2<FloatBitsToIbm, FloatToIbmScalar>,
-    RunAvx2<FromBigEndian<IbmToFloatBits>, BigEndianIbmToFloatScalar>,
-    RunAvx2<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
-};
-
-const IbmKernels avx512Kernels = {
-    RunAvx512<IbmToFloatBits, IbmToFloatScalar>,
-    RunAvx512<FloatBitsToIbm, FloatToIbmScalar>,
-    RunAvx512<BigEndianIbmToFloatBits, BigEndianIbmToFloatScalar>,
-    RunAvx512<ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
-};
+const IbmKernels avx512Kernels = avx512::Kernels<avx512::BigEndianIbmToFloatBits>();
+ZEL_END_TARGET
 
 } // namespace zel
 

@@ -4,11 +4,11 @@
 #ifndef ZEL_IBMFLOATX86_H
 #define ZEL_IBMFLOATX86_H
 
-// Internal: the array conversions of each path, and the SSE2, AVX2 and
-// AVX-512 ones. Each converts a whole array of `samples` 4-byte samples,
-// tail included, with the results of the scalar path, and works in place
-// (`in` equal to `out`). Use a vector path only when IbmPathAvailable says
-// this processor runs it.
+// Internal: the array kernels of each path, and the SSE2, AVX2 and AVX-512
+// ones. Each converts a whole array of `units` samples or words, tail
+// included, with the results of the scalar path, and works in place (`in`
+// equal to `out`). Use a vector path only when IbmPathAvailable says this
+// processor runs it.
 
 #include "ibmpaths.h"
 
@@ -16,23 +16,32 @@
 
 namespace zel {
 
-using IbmKernel = void (*)(const char* in, char* out, std::size_t samples);
+using IbmKernel = void (*)(const char* in, char* out, std::size_t units);
 
-// IbmToFloat and FloatToIbm, and the same with the IBM words most
-// significant byte first.
+// IbmToFloat and FloatToIbm, the same with the IBM words most significant
+// byte first, and ByteSwapArray for words of 2, 4 and 8 bytes.
 struct IbmKernels
 {
     IbmKernel ibmToFloat;
     IbmKernel floatToIbm;
     IbmKernel bigEndianIbmToFloat;
     IbmKernel floatToBigEndianIbm;
+    IbmKernel reverseWords[3];
 };
+
+extern const IbmKernels scalarKernels;
 
 #ifdef ZEL_X86_PATHS
 extern const IbmKernels sse2Kernels;
 extern const IbmKernels avx2Kernels;
 extern const IbmKernels avx512Kernels;
 #endif
+
+// The kernels of `path`, or the scalar ones when this processor cannot run it.
+const IbmKernels& KernelsOn(IbmPath path);
+
+// The kernels of IbmPathInUse(), looked up once.
+const IbmKernels& KernelsInUse();
 
 } // namespace zel
 

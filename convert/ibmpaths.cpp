@@ -3,6 +3,8 @@
 
 #include "ibmpaths.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 namespace zel {
@@ -52,8 +54,22 @@ std::vector<IbmPath> AvailableIbmPaths()
 
 IbmPath IbmPathInUse()
 {
-    static const IbmPath fastest = AvailableIbmPaths().back();
-    return fastest;
+    static const IbmPath inUse = [] {
+        const std::vector<IbmPath> available = AvailableIbmPaths();
+        const char* forced = std::getenv("ZEL_SIMD");
+        for (IbmPath path : allIbmPaths) {
+            if (forced == nullptr || std::strcmp(forced, IbmPathName(path)) != 0)
+                continue;
+            IbmPath chosen = IbmPath::Scalar;
+            for (IbmPath candidate : available) {
+                if (int(candidate) <= int(path))
+                    chosen = candidate;
+            }
+            return chosen;
+        }
+        return available.back();
+    }();
+    return inUse;
 }
 
 const char* IbmPathName(IbmPath path)

@@ -30,15 +30,18 @@ bool IbmPathAvailable(IbmPath path);
 // The paths of allIbmPaths that are available, in that order.
 std::vector<IbmPath> AvailableIbmPaths();
 
-// The path the public functions use on this processor: the fastest
-// available one, chosen on first use.
+// The path the public functions use on this processor, chosen on first use:
+// the fastest available one, or the one the environment variable ZEL_SIMD
+// names ("scalar", "sse2", "avx2" or "avx512") when it is set, for tests and
+// measurements. A named path this processor cannot run gives the fastest
+// available one below it; an unknown name is ignored.
 IbmPath IbmPathInUse();
 
 // "scalar", "sse2", "avx2" or "avx512".
 const char* IbmPathName(IbmPath path);
 
 // IbmToFloat, FloatToIbm, their ordered forms and ByteSwapArray on the
-// given path. A path that is not available here runs the scalar path
+// given path, whatever ZEL_SIMD says. A path that is not available here runs the scalar path
 // instead.
 void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples);
 void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples);

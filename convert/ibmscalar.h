@@ -5,9 +5,9 @@
 #define ZEL_IBMSCALAR_H
 
 // Internal: the portable scalar path of IbmToFloat and FloatToIbm, one word
-// at a time, truncating toward zero, for IBM words in either byte order. The
-// reference for the vector paths, which also use it for the samples after
-// their last whole vector.
+// at a time, truncating toward zero, for IBM words in either byte order, and
+// of ByteSwapArray. The reference for the vector paths, which also use it for
+// the samples after their last whole vector.
 
 #include <QtAlgorithms>
 #include <QtEndian>
@@ -98,6 +98,16 @@ inline void FloatToBigEndianIbmScalar(const char* in, char* out, std::size_t sam
 {
     for (std::size_t at = 0; at < 4 * samples; at += 4)
         qToBigEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
+}
+
+// ByteSwapArray over `words` words of `wordSize` bytes: each word at `in`
+// with its bytes reversed at `out`, which may equal `in`.
+template<int wordSize>
+void ReverseWordsScalar(const char* in, char* out, std::size_t words)
+{
+    using Word = typename QIntegerForSize<wordSize>::Unsigned;
+    for (std::size_t at = 0; at < wordSize * words; at += wordSize)
+        qToUnaligned(qbswap(qFromUnaligned<Word>(in + at)), out + at);
 }
 
 } // namespace zel

@@ -21,6 +21,14 @@
  * significant byte first: IbmToFloatOrdered() and FloatToIbmOrdered() read
  * and write them in that order in one pass. Every direction truncates toward
  * zero and works in place when input and output are the same buffer.
+ *
+ * The IBM conversions and ByteSwapArray() are vectorised: besides portable
+ * code there are SSE2, AVX2 and AVX-512 (F and BW) versions, which give the
+ * same results bit for bit. The fastest one the processor runs is chosen at
+ * the first call; the environment variable ZEL_SIMD (scalar, sse2, avx2 or
+ * avx512), read then, forces a slower one, for tests and measurements.
+ * The vector versions write converted outputs of 16 MiB and more with
+ * streaming stores.
  */
 
 #include "zelfunctions_export.h"
@@ -33,7 +41,11 @@
 /// in place. The 95 printable characters (space to tilde) are mapped; every
 /// other byte (controls, DEL, 0x80-0xFF) becomes 0x00. The tilde has no code
 /// of its own and is written as 0x60, the hyphen-minus. NUL bytes are
-/// converted like any other; no terminator is looked for or added.
+/// converted like any other; no terminator is looked for or added. The
+/// mapping agrees with code page 1047 but for five characters: "#", "{",
+/// "|" and "}" have the codes 0x4A, 0x8B, 0x6A and 0x9B, and "~" reads back
+/// as "-"; the code page 1047 codes of these five (0x7B, 0xC0, 0x4F, 0xD0,
+/// 0xA1) read as ".".
 ZELFUNCTIONS_EXPORT void AsciiToEbcdic(char* string, int count);
 
 /// Converts the first @p count bytes of @p string from EBCDIC to ASCII, in
@@ -107,8 +119,10 @@ ZELFUNCTIONS_EXPORT void FloatToIbmOrdered(float* inData, char* outData, int sam
 
 /// Value of the first environment variable whose whole name matches the
 /// regular expression @p envName (case-sensitive), everything after the first
-/// "=" of its entry, unchanged. An empty string when nothing matches, when
-/// @p envName is empty or when the pattern is invalid.
+/// "=" of its entry, unchanged: GetEnv("AB") finds AB even when ABC comes
+/// first, and GetEnv("AB.") finds ABC. An empty string when nothing matches,
+/// when @p envName is empty or when the pattern is invalid; an entry without
+/// "=" matches nothing.
 ZELFUNCTIONS_EXPORT QString GetEnv(QString envName);
 
 /// Display names of the months, indexed by month number 1-12; index 0 is

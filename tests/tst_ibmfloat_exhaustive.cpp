@@ -196,6 +196,21 @@ private slots:
     void everyIbmWordToFloat() { CheckAll(true); }
     void everyFloatToIbmWord() { CheckAll(false); }
 
+    // ZEL_SIMD, when it names a path this processor runs, is the path the
+    // public functions take (the buffer checks then run that path through
+    // them); otherwise the fastest is.
+    void pathInUse()
+    {
+        const QByteArray forced = qgetenv("ZEL_SIMD");
+        const std::vector<IbmPath> available = zel::AvailableIbmPaths();
+        const auto named = std::find_if(available.begin(), available.end(), [&](IbmPath path) {
+            return forced == zel::IbmPathName(path);
+        });
+        if (!forced.isEmpty() && named == available.end())
+            QSKIP("ZEL_SIMD names no path this processor runs");
+        QCOMPARE(zel::IbmPathInUse(), forced.isEmpty() ? available.back() : *named);
+    }
+
     void workedExamples_data()
     {
         QTest::addColumn<bool>("fromIbm");
@@ -258,24 +273,34 @@ private slots:
     void streamedOutputs()
     {
         // Outputs of 16 MiB and more are streamed from their first 64-byte
-        // boundary on when whole samples reach it: here they start 4 bytes
-        // past one, then 1 byte past one, and end past a whole block.
+        // boundary on when whole words reach it: here they start 8, 4 and 1
+        // bytes past one, and end past a whole block. ByteSwapArray, which is
+        // not streamed, works in place on a copy of the input.
         const int count = (16 << 20) / 4 + 5;
-        std::vector<char> in(4 * std::size_t(count)), expected(in.size()), out(in.size() + 68);
+        std::vector<char> in(4 * std::size_t(count)), expected(in.size()), out(in.size() + 76);
         std::mt19937 random(2);
         std::generate(in.begin(), in.end(), [&] { return char(random()); });
         char* const boundary =
             out.data() + (64 - reinterpret_cast<std::uintptr_t>(out.data()) % 64);
-        for (auto operation : {IbmOperation::IbmToFloat, IbmOperation::FloatToIbm,
-                               IbmOperation::IbmToFloatOrdered, IbmOperation::FloatToIbmOrdered}) {
-            Run(IbmPath::Scalar, operation, 4, in.data(), expected.data(), count);
+        const std::pair<IbmOperation, int> operations[] = {
+            {IbmOperation::IbmToFloat, 4},        {IbmOperation::FloatToIbm, 4},
+            {IbmOperation::IbmToFloatOrdered, 4}, {IbmOperation::FloatToIbmOrdered, 4},
+            {IbmOperation::ByteSwapArray, 2},     {IbmOperation::ByteSwapArray, 4},
+            {IbmOperation::ByteSwapArray, 8}};
+        for (const auto& [operation, wordSize] : operations) {
+            const int words = int(in.size()) / wordSize;
+            const std::size_t bytes = std::size_t(words) * wordSize;
+            std::copy(in.begin(), in.end(), expected.begin());
+            Run(IbmPath::Scalar, operation, wordSize, in.data(), expected.data(), words);
             for (IbmPath path : zel::AvailableIbmPaths()) {
-                for (char* at : {boundary + 4, boundary + 1}) {
+                for (char* at : {boundary + 8, boundary + 4, boundary + 1}) {
                     std::fill(out.begin(), out.end(), '\x5A');
-                    Run(path, operation, 4, in.data(), at, count);
-                    QVERIFY2(std::memcmp(at, expected.data(), expected.size()) == 0,
+                    std::copy(in.begin(), in.end(), at);
+                    Run(path, operation, wordSize, in.data(), at, words);
+                    QVERIFY2(std::memcmp(at, expected.data(), bytes) == 0,
                              qPrintable(Name(path) + QLatin1String(": ") +
-                                        QLatin1String(ibmOperationNames[int(operation)])));
+                                        QLatin1String(ibmOperationNames[int(operation)]) +
+                                        QString::number(wordSize)));
                 }
             }
         }
