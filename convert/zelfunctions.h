@@ -13,7 +13,8 @@
  * Every function works on caller-owned buffers of explicit length, keeps no
  * state, reports no errors (every input has a defined result) and may be
  * called from any thread. Buffers carry no alignment promise. A count of
- * zero or less touches nothing.
+ * zero or less touches nothing. The results are the same whether plain char
+ * is signed or unsigned.
  *
  * IbmToFloat() and FloatToIbm() hold an IBM System/360 single-precision word
  * in memory least significant byte first (the fourth byte carries the sign
@@ -90,8 +91,9 @@ ZELFUNCTIONS_EXPORT int Get3Byte(char* buf, int inputByteOrder);
 /// Converts @p samples IBM words (four bytes each, at @p inData) into floats
 /// at @p outData. Unnormalised words are accepted; values below the float
 /// range become subnormals or a zero of the same sign; values above it
-/// saturate to the largest finite float of the same sign. Never produces an
-/// infinity or a NaN.
+/// saturate to the largest finite float of the same sign (0x7F7FFFFF or
+/// 0xFF7FFFFF), so a huge sample never becomes 0. Never produces an infinity
+/// or a NaN.
 ZELFUNCTIONS_EXPORT void IbmToFloat(char* inData, float* outData, int samples);
 
 /// Converts @p samples floats at @p inData into IBM words (four bytes each) at
