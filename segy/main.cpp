@@ -160,12 +160,13 @@ int main(int argc, char** argv)
     // "-platform" is an unknown option "platform", not the letters p, l, a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(SegyTool::tr(
-        "Inspects SEG-Y files and converts their samples between IBM and IEEE floating point.\n"
+        "Inspects SEG-Y files and converts their samples between IBM and IEEE\n"
+        "floating point.\n"
         "\n"
         "Commands:\n"
-        "  info FILE            byte order, revision, sample format, interval, samples per\n"
-        "                       trace, traces, extended headers and the textual header\n"
-        "  convert IN OUT       copies IN to OUT with every sample converted (needs --to)"));
+        "  info FILE       byte order, revision, sample format, interval, samples per\n"
+        "                  trace, traces, extended headers and the textual header\n"
+        "  convert IN OUT  copies IN to OUT with every sample converted (needs --to)"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption jsonOption(QStringLiteral("json"),

@@ -222,6 +222,9 @@ void TestZelApp::start()
         QVERIFY2(output.startsWith(start.output), output.constData());
     else
         QCOMPARE(output, start.output);
+    // What it prints fits a terminal of 80 columns.
+    for (const QByteArray& line : output.split('\n'))
+        QVERIFY2(QString::fromUtf8(line).size() < 80, line.constData());
     if (start.exitCode != 0)
         QVERIFY2(errors.startsWith("zel-vornik: ") && errors.contains(start.errors) &&
                      errors.count('\n') == 1,

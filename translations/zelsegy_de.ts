@@ -40,19 +40,20 @@
         <translation>wandle um</translation>
     </message>
     <message>
-        <source>Inspects SEG-Y files and converts their samples between IBM and IEEE floating point.
+        <source>Inspects SEG-Y files and converts their samples between IBM and IEEE
+floating point.
 
 Commands:
-  info FILE            byte order, revision, sample format, interval, samples per
-                       trace, traces, extended headers and the textual header
-  convert IN OUT       copies IN to OUT with every sample converted (needs --to)</source>
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
         <translation>Untersucht SEG-Y-Dateien und wandelt ihre Samples zwischen IBM- und
 IEEE-Gleitkommazahlen um.
 
 Befehle:
-  info DATEI           Bytereihenfolge, Revision, Sample-Format, Intervall, Samples
-                       je Spur, Spuren, erweiterte Header und der Text-Header
-  convert EIN AUS      kopiert EIN nach AUS, jedes Sample umgewandelt (braucht --to)</translation>
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
     </message>
     <message>
         <source>info: print one JSON object.</source>
@@ -231,6 +232,10 @@ Befehle:
     <message>
         <source>file ended early</source>
         <translation>Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>Befehl</translation>
     </message>
 </context>
 </TS>

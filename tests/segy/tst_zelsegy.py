@@ -24,9 +24,10 @@ def text_block(lines, ebcdic=True):
 
 
 def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, ext=(),
-              ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b""):
+              ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b"", packing=None):
     """Writes a file: `words` are the sample words as integers (random
-    normalised IBM words by default), `ext` the extended header blocks."""
+    normalised IBM words by default), or the values that the struct format
+    `packing` gives a sample's bytes; `ext` the extended header blocks."""
     rng = random.Random(ns * 31 + traces)
     if words is None:
         words = [rng.getrandbits(1) << 31 | rng.randint(34, 96) << 24 | rng.randint(0x100000, 0xFFFFFF)
@@ -42,7 +43,9 @@ def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, e
     for t in range(traces):
         header = bytearray(rng.getrandbits(8) for _ in range(240))
         header[114:116] = struct.pack(order + "H", ns)
-        data += header + struct.pack(order + str(ns) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in words[t * ns:(t + 1) * ns]))
+        trace = words[t * ns:(t + 1) * ns]
+        data += header + (struct.pack(order + str(ns) + packing, *trace) if packing else
+                          struct.pack(order + str(ns) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
     with open(path, "wb") as f:
         f.write(text_block(LINES, ebcdic) + binary + b"".join(ext) + data + tail)
     return words
@@ -121,6 +124,18 @@ class ZelSegy(unittest.TestCase):
                 values, fmt = samples_of(self.path("out.sgy"), order)
                 self.assertEqual((fmt, values[0].tolist()), (5, [6.25, 0, FLT_MAX, -1, 0, 1]))
 
+    def test_scan_decodes_every_width(self):
+        # Integers of each width and sign, both IEEE widths, in both byte orders.
+        rows = [(2, "i", [-5, 70000]), (3, "h", [-300, 2]), (5, "f", [-2.25, 1.5]), (6, "d", [-0.125, 2.5]),
+                (8, "b", [-128, 127]), (9, "q", [-(1 << 40), 3]), (10, "I", [0, 4000000000]),
+                (11, "H", [1, 65535]), (12, "Q", [0, 1 << 50]), (16, "B", [0, 255])]
+        for (fmt, packing, values), order in ((row, order) for row in rows for order in "><"):
+            with self.subTest(fmt=fmt, order=order):
+                make_segy(self.path("in.sgy"), order=order, fmt=fmt, ns=2, traces=1, words=values, packing=packing)
+                result = run("info", "--json", "--scan", self.path("in.sgy"))
+                scan = json.loads(result.stdout)["scan"]
+                self.assertEqual((scan["minimum"], scan["maximum"]), (min(values), max(values)), result.stderr)
+
     def test_round_trip_keeps_every_other_byte(self):
         for order in "><":
             with self.subTest(order=order):
@@ -178,6 +193,9 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual(result.returncode, status, result.stderr)
                 self.assertEqual(bool(result.stdout), status == 0)
                 self.assertRegex(result.stdout + result.stderr, output or ".")
+                # Below the usage line, which names the program as started,
+                # the help fits a terminal of 80 columns.
+                self.assertLess(max(map(len, result.stdout.splitlines()[1:]), default=0), 80)
 
     def test_output_replaced_only_when_complete(self):
         src, out = self.path("in.sgy"), self.path("out.sgy")
