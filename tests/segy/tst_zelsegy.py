@@ -24,10 +24,12 @@ def text_block(lines, ebcdic=True):
 
 
 def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, ext=(),
-              ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b"", packing=None):
+              ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b"", packing=None,
+              text=None):
     """Writes a file: `words` are the sample words as integers (random
     normalised IBM words by default), or the values that the struct format
-    `packing` gives a sample's bytes; `ext` the extended header blocks."""
+    `packing` gives a sample's bytes; `ext` the extended header blocks,
+    `text` the textual header's bytes."""
     rng = random.Random(ns * 31 + traces)
     if words is None:
         words = [rng.getrandbits(1) << 31 | rng.randint(34, 96) << 24 | rng.randint(0x100000, 0xFFFFFF)
@@ -47,7 +49,7 @@ def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, e
         data += header + (struct.pack(order + str(ns) + packing, *trace) if packing else
                           struct.pack(order + str(ns) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
     with open(path, "wb") as f:
-        f.write(text_block(LINES, ebcdic) + binary + b"".join(ext) + data + tail)
+        f.write((text or text_block(LINES, ebcdic)) + binary + b"".join(ext) + data + tail)
     return words
 
 
@@ -98,6 +100,10 @@ class ZelSegy(unittest.TestCase):
             ("variable-ext.sgy", dict(ext=[text_block(LINES), stanza], ext_field=-1),
              dict(extended_textual_headers=2, traces=3, textual_header=[l.ljust(80) for l in LINES])),
             ("header-ns.sgy", dict(binary_ns=9), dict(samples_per_trace=8, traces=3)),
+            # Control characters and bytes above ASCII in an ASCII header are shown as ".".
+            ("ascii-controls.sgy", dict(text=b"\x00\x1b\x7f\xff" + text_block(LINES, False)[4:]),
+             dict(textual_header_encoding="ASCII", textual_header=["...." + LINES[0][4:].ljust(76)] +
+                  [l.ljust(80) for l in LINES[1:]])),
         ]
         for name, generator, expected in rows:
             with self.subTest(name):
