@@ -14,7 +14,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <limits>
 #include <sys/stat.h>
 
 namespace {
@@ -23,14 +22,6 @@ const QString SettingsGroup = QStringLiteral("MainWindow");
 const QString GeometryKey = QStringLiteral("Geometry");
 // How long closing waits for another program to release the settings file.
 constexpr int SettingsLockWaitMs = 1000;
-
-// Distance, squared, from @p point to the nearest point of @p area.
-qint64 SquaredDistance(const QPoint& point, const QRect& area)
-{
-    const qint64 dx = qMax(0, qMax(area.left() - point.x(), point.x() - area.right()));
-    const qint64 dy = qMax(0, qMax(area.top() - point.y(), point.y() - area.bottom()));
-    return dx * dx + dy * dy;
-}
 
 qint64 Area(const QRect& rect)
 {
@@ -143,30 +134,26 @@ void VkMainWindow::writeSettings()
 }
 
 // The window has a fixed size: a stored maximised or full-screen state is
-// dropped. A stored position that leaves the window mostly outside every
-// screen (kept from a larger screen, or from a run placed off the screen)
-// is replaced by the centre of the nearest screen, which leaves room for the
-// window manager's frame.
+// dropped. The toolkit itself brings back a window stored wholly outside
+// every screen, to the edge of a screen; one left mostly outside (kept from a
+// larger screen, or placed partly off it) is centred on the screen that
+// shows most of it, which leaves room for the window manager's frame.
 void VkMainWindow::keepOnScreen()
 {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     const QRect window = geometry();
-    const QScreen* nearest = nullptr;
+    const QScreen* showsMost = nullptr;
     qint64 mostVisible = 0;
-    qint64 shortestDistance = std::numeric_limits<qint64>::max();
     for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect available = screen->availableGeometry();
-        const qint64 visible = Area(window & available);
-        const qint64 distance = SquaredDistance(window.center(), available);
-        if (visible > mostVisible || (mostVisible == 0 && distance < shortestDistance)) {
-            nearest = screen;
+        const qint64 visible = Area(window & screen->availableGeometry());
+        if (visible > mostVisible) {
+            showsMost = screen;
             mostVisible = visible;
-            shortestDistance = distance;
         }
     }
-    if (!nearest || 2 * mostVisible >= Area(window))
+    if (!showsMost || 2 * mostVisible >= Area(window))
         return;
     QRect centred = window;
-    centred.moveCenter(nearest->availableGeometry().center());
+    centred.moveCenter(showsMost->availableGeometry().center());
     move(centred.topLeft());
 }

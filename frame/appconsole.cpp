@@ -78,7 +78,6 @@ void AppConsole::Close()
 {
     if (!Output)
         return;
-    Output->flush();
     Output.reset();
     File.reset();
 }

@@ -280,6 +280,7 @@ private slots:
         std::vector<char> in(4 * std::size_t(count)), expected(in.size()), out(in.size() + 76);
         std::mt19937 random(2);
         std::generate(in.begin(), in.end(), [&] { return char(random()); });
+        const auto isFill = [](char byte) { return byte == '\x5A'; };
         char* const boundary =
             out.data() + (64 - reinterpret_cast<std::uintptr_t>(out.data()) % 64);
         const std::pair<IbmOperation, int> operations[] = {
@@ -297,7 +298,10 @@ private slots:
                     std::fill(out.begin(), out.end(), '\x5A');
                     std::copy(in.begin(), in.end(), at);
                     Run(path, operation, wordSize, in.data(), at, words);
-                    QVERIFY2(std::memcmp(at, expected.data(), bytes) == 0,
+                    // Nothing is written before the output or past the copied input.
+                    QVERIFY2(std::memcmp(at, expected.data(), bytes) == 0 &&
+                                 std::all_of(out.data(), at, isFill) &&
+                                 std::all_of(at + in.size(), out.data() + out.size(), isFill),
                              qPrintable(Name(path) + QLatin1String(": ") +
                                         QLatin1String(ibmOperationNames[int(operation)]) +
                                         QString::number(wordSize)));

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 
 #include <cstdio>
@@ -36,9 +37,26 @@ const QByteArray NoDisplay =
     CannotStart + "no graphical display (DISPLAY and WAYLAND_DISPLAY are not set)\n";
 const QByteArray DisplayUnset = CannotStart + "no display (DISPLAY is not set)\n";
 const QString Child = QStringLiteral("ZEL_TEST_CHILD=interface");
+// The program's window on a desktop of two screens side by side, at 0,0
+// (800x600) and 800,0 (1280x1024); positions are of the window's frame.
+const QString Place = QStringLiteral("ZEL_TEST_CHILD=place");
+const QString TwoScreens = QStringLiteral("QT_QPA_PLATFORM=offscreen:configfile=" ZEL_TEST_SCREENS);
 const QByteArray MajorMinor =
     QByteArray::number(ZEL_VERSION_MAJOR) + '.' + QByteArray::number(ZEL_VERSION_MINOR);
 const QByteArray Usage = "Usage: zel-vornik [OPTION]...\n";
+// The toolkit's options wrapped to fit a terminal.
+const QByteArray Help =
+    Usage + "Shows the main window of ZEL Vornik.\n"
+            "\n"
+            "  -h, --help     print this help and exit\n"
+            "      --version  print the version of the program and of Qt, and exit\n"
+            "  --             end of the options\n"
+            "\n"
+            "The toolkit's options, with one dash or two (see zel-vornik(1)):\n"
+            "  with a value: -platform -platformpluginpath -platformtheme -plugin\n"
+            "    -display -geometry -qwindowgeometry -qwindowicon -qwindowtitle -title\n"
+            "    -name -session -style -stylesheet\n"
+            "  without: -reverse -widgetcount -sync -nograb -dograb\n";
 const QByteArray QtVersion = qVersion();
 const QString German = QStringLiteral("LC_ALL=de_DE.UTF-8");
 const Start Starts[] = {
@@ -65,7 +83,7 @@ const Start Starts[] = {
      {},
      "kann nicht starten: kein grafischer Bildschirm (DISPLAY und WAYLAND_DISPLAY sind nicht "
      "gesetzt)\n"},
-    {"--help", {"-style", "fusion", "--help"}, {}, 0, Usage, {}, true},
+    {"--help", {"-style", "fusion", "--help"}, {}, 0, Help},
     {"-h", {"-h"}, {}, 0, Usage, {}, true},
     {"--version",
      {"--version"},
@@ -102,6 +120,28 @@ const Start Starts[] = {
      1,
      {},
      CannotStart + "unknown platform \"nonsense\"\n"},
+    // What the toolkit said of a platform that failed before one started is not lost.
+    {"a platform after one that failed",
+     {},
+     {Child, "QT_QPA_PLATFORM=xcb;offscreen"},
+     0,
+     {},
+     "could not connect to display"},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5 says of a plugin in QT_QPA_PLATFORM_PLUGIN_PATH that it cannot use
+    // that it cannot find it, and its offscreen platform has a single screen.
+    {"a platform found but unusable",
+     {},
+     {"DISPLAY=:55", "QT_QPA_PLATFORM=xcb;broken", "QT_QPA_PLATFORM_PLUGIN_PATH=" ZEL_TEST_PLUGINS},
+     1,
+     {},
+     CannotStart + "display \":55\" unreachable; platform \"broken\" failed to start\n"},
+    // Where a window stored partly off the screens opens.
+    {"mostly on one of two screens", {}, {Place, TwoScreens, "ZEL_TEST_AT=700,100"}, 0, "698 98\n"},
+    {"half below a screen", {}, {Place, TwoScreens, "ZEL_TEST_AT=1500,829"}, 0, "1498 827\n"},
+    {"mostly below a screen", {}, {Place, TwoScreens, "ZEL_TEST_AT=1500,900"}, 0, "1315 317\n"},
+    {"mostly off two screens", {}, {Place, TwoScreens, "ZEL_TEST_AT=650,500"}, 0, "1315 317\n"},
+#endif
 };
 
 // The program's main window and a message box's button, as UTF-8 lines.
@@ -121,12 +161,34 @@ const Start Starts[] = {
     std::_Exit(started ? 0 : 1);
 }
 
+// The main window's place when its settings hold a window of its size at
+// ZEL_TEST_AT ("x,y"), as a line "x y".
+[[noreturn]] void showPlace(int argc, char** argv)
+{
+    VkApp app(argc, argv);
+    const QStringList at = qEnvironmentVariable("ZEL_TEST_AT").split(QLatin1Char(','));
+    {
+        QWidget stored;
+        stored.setGeometry(at.value(0).toInt(), at.value(1).toInt(), 250, 390);
+        stored.show();
+        QSettings(QCoreApplication::organizationName(), QString())
+            .setValue(QStringLiteral("MainWindow/Geometry"), stored.saveGeometry());
+    }
+    app.Init();
+    const QPoint place = app.MainWindow->pos();
+    std::printf("%d %d\n", place.x(), place.y());
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 // The child, "headless" or with an "interface", ends without flushing standard
 // output, so that only what the console flushed itself is seen.
 int runChild(int argc, char** argv)
 {
     if (qgetenv("ZEL_TEST_CHILD") == "texts")
         showTexts(argc, argv);
+    if (qgetenv("ZEL_TEST_CHILD") == "place")
+        showPlace(argc, argv);
     TestApp app(argc, argv, qgetenv("ZEL_TEST_CHILD") == "interface");
     if (!app.HasInterface) {
         AppConsole console(&app, nullptr, QString(), 1);
@@ -231,6 +293,8 @@ void TestZelApp::start()
                  errors.constData());
     else if (!ofChild)
         QCOMPARE(errors, QByteArray());
+    else
+        QVERIFY2(errors.contains(start.errors), errors.constData());
 }
 
 int main(int argc, char** argv)
