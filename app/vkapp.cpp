@@ -211,7 +211,10 @@ bool VkApp::Init()
 }
 
 // A request to end the program closes the main window the normal way, so that
-// its position is stored and the event loop ends with its own result.
+// its position is stored and the event loop ends with its own result. The
+// signal comes by its own channel, so a move the window system has already
+// reported may still wait in the queue: sync() delivers it first, and the
+// position stored is the one on the screen.
 void VkApp::CloseOnSignals()
 {
     if (SignalPipe[0] >= 0 || ::pipe2(SignalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
@@ -221,6 +224,7 @@ void VkApp::CloseOnSignals()
         char bytes[64];
         while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
         }
+        sync();
         MainWindow->close();
     });
     struct sigaction action = {};
