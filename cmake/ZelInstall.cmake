@@ -3,8 +3,8 @@
 
 # Install rules of the top-level project (the programs install themselves
 # through zel_install_program): the libraries with
-# their public headers, the CMake package ZelVornik (targets Zel::Functions and
-# Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
+# their public headers, the CMake package ZelVornik (targets Zel::Functions,
+# Zel::Segy and Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
 # zelfunctions, and the desktop integration files under one reverse-DNS id.
 # Everything belongs to one of two components: Runtime (what the program
 # needs to run) and Development (what another project needs to build on the
@@ -27,13 +27,15 @@ set_target_properties(zelfunctions PROPERTIES EXPORT_NAME Functions
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 set_target_properties(zelframe PROPERTIES EXPORT_NAME Frame
     VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+set_target_properties(zelsegy PROPERTIES EXPORT_NAME Segy
+    VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 
 # Each library's public headers (its PUBLIC_HEADER list, export header
 # included) get a folder of their own, so the same #include <zelfunctions.h>
 # works in the tree and installed; the version header they share lies one
 # level up. The About dialog's header includes its generated form and stays
 # private.
-foreach(library IN ITEMS zelfunctions zelframe)
+foreach(library IN ITEMS zelfunctions zelsegy zelframe)
     install(TARGETS ${library} EXPORT ZelVornikTargets
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime
@@ -51,7 +53,8 @@ install(FILES ${PROJECT_BINARY_DIR}/include/zelversion.h
 if(NOT BUILD_SHARED_LIBS)
     install(CODE "
         if(CMAKE_INSTALL_DO_STRIP)
-            foreach(library $<TARGET_FILE_NAME:zelfunctions> $<TARGET_FILE_NAME:zelframe>)
+            foreach(library $<TARGET_FILE_NAME:zelfunctions> $<TARGET_FILE_NAME:zelsegy>
+                    $<TARGET_FILE_NAME:zelframe>)
                 execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug --remove-section=.comment
                         --enable-deterministic-archives
                         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/\${library}\"

@@ -45,10 +45,11 @@ if(BUILD_SHARED_LIBS)
         ", zel-vornik (= ${PROJECT_VERSION})")
 endif()
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION "Headers and CMake package of the ZEL Vornik libraries
-The application frame (Zel::Frame) and the seismic data conversion library
-(Zel::Functions): their headers, the CMake package found with
-find_package(ZelVornik), the conversion library's pkg-config file
-zelfunctions.pc and the API reference.")
+The application frame (Zel::Frame), the seismic data conversion
+library (Zel::Functions) and the SEG-Y library (Zel::Segy): their
+headers, the CMake package found with find_package(ZelVornik), the
+conversion library's pkg-config file zelfunctions.pc and the API
+reference.")
 
 # The project's summary would stand before each component's own synopsis.
 # Two builds of the packages from one tree give the same bytes: CPack stamps

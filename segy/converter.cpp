@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace zel;
+
 namespace {
 
 constexpr qint64 HeaderCopyBytes = qint64{1} << 20;
@@ -45,18 +47,23 @@ bool Write(QSaveFile& out, const char* bytes, qint64 count, QString& problem)
     return false;
 }
 
-// Copies the headers before the first trace, with the format code set.
-bool CopyHeaders(QFile& in, QSaveFile& out, const SegyLayout& layout, int targetCode,
-                 ConversionFailure& failure)
+// Copies the bytes from `from` to `to` of `in`, with the format code set
+// when they hold it.
+bool CopyBytes(QFile& in, QSaveFile& out, const SegyLayout& layout, qint64 from, qint64 to,
+               int targetCode, ConversionFailure& failure)
 {
-    for (qint64 at = 0; at < layout.DataOffset; at += HeaderCopyBytes) {
-        QByteArray bytes = in.read(std::min(HeaderCopyBytes, layout.DataOffset - at));
-        if (bytes.size() != std::min(HeaderCopyBytes, layout.DataOffset - at)) {
+    if (!in.seek(from)) {
+        failure = {in.fileName(), in.errorString()};
+        return false;
+    }
+    for (qint64 at = from; at < to; at += HeaderCopyBytes) {
+        QByteArray bytes = in.read(std::min(HeaderCopyBytes, to - at));
+        if (bytes.size() != std::min(HeaderCopyBytes, to - at)) {
             failure = {in.fileName(), in.errorString()};
             return false;
         }
-        if (at == 0) {
-            char* code = bytes.data() + FormatCodeOffset;
+        if (at <= FormatCodeOffset && FormatCodeOffset + 2 <= at + bytes.size()) {
+            char* code = bytes.data() + (FormatCodeOffset - at);
             const int low = layout.Order == ByteOrder::BigEndian ? 1 : 0;
             code[low] = static_cast<char>(targetCode);
             code[1 - low] = 0;
@@ -79,11 +86,7 @@ bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, in
         failure = {outPath, out.errorString()};
         return false;
     }
-    if (!in.seek(0)) {
-        failure = {in.fileName(), in.errorString()};
-        return false;
-    }
-    if (!CopyHeaders(in, out, layout, targetCode, failure))
+    if (!CopyBytes(in, out, layout, 0, layout.DataOffset, targetCode, failure))
         return false;
     const bool converting = layout.Format->Code != targetCode;
     const SampleRun convert = [&](char* words, qint64 count) {
@@ -99,6 +102,8 @@ bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, in
         failure.File = writeFailed ? outPath : in.fileName();
         return false;
     }
+    if (!CopyBytes(in, out, layout, layout.DataEnd, layout.FileBytes, targetCode, failure))
+        return false;
     if (!out.commit()) {
         failure = {outPath, out.errorString()};
         return false;

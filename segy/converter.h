@@ -4,7 +4,9 @@
 #ifndef CONVERTER_H
 #define CONVERTER_H
 
-#include "segyfile.h"
+#include <zelsegy.h>
+
+class QFile;
 
 class Progress;
 
@@ -18,11 +20,11 @@ struct ConversionFailure
 // Writes `outPath` as a copy of `in` (open for reading, laid out by
 // `layout`) with its floating-point samples converted to the format
 // `targetCode` (IBM or IEEE) and the format code set to match; every other
-// byte is copied unchanged, and a file already in that format is copied as
-// it is. The copy is written beside `outPath` and renamed into place only
+// byte (headers, additional trace headers, the trailer) is copied unchanged, and a file already in
+// that format is copied as it is. The copy is written beside `outPath` and renamed into place only
 // when complete, so on failure any existing file there is left untouched
 // and nothing partial remains. `outPath` may name `in` itself.
-bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, int targetCode,
+bool ConvertFile(QFile& in, const zel::SegyLayout& layout, const QString& outPath, int targetCode,
                  Progress& progress, ConversionFailure& failure);
 
 #endif

@@ -6,10 +6,10 @@
 #include "progress.h"
 #include "report.h"
 #include "samplestats.h"
-#include "segyfile.h"
 #include "tooltexts.h"
 #include "tracestream.h"
 
+#include <zelsegy.h>
 #include <zelversion.h>
 
 #include <QCommandLineParser>
@@ -20,6 +20,8 @@
 #include <QTranslator>
 
 #include <cstdio>
+
+using namespace zel;
 
 namespace {
 
@@ -37,8 +39,8 @@ void InstallCatalogues(QCoreApplication& app)
 #else
     const QString qtTranslations = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
-    const std::pair<const char*, QString> catalogues[] = {{"qtbase", qtTranslations},
-                                                          {"zelsegy", QStringLiteral(":/i18n")}};
+    const std::pair<const char*, QString> catalogues[] = {
+        {"qtbase", qtTranslations}, {"zelsegytool", QStringLiteral(":/i18n")}};
     for (const auto& [name, directory] : catalogues) {
         auto* translator = new QTranslator(&app);
         if (translator->load(QLocale::system(), QLatin1String(name), QStringLiteral("_"),
@@ -47,6 +49,7 @@ void InstallCatalogues(QCoreApplication& app)
         else
             delete translator;
     }
+    InstallSegyTranslation();
 }
 
 void PrintError(const QString& message)
@@ -80,7 +83,8 @@ int WriteOut(const QByteArray& bytes)
 }
 
 // Opens `path` and lays it out; false with `problem` set when it cannot.
-bool OpenSegy(const QString& path, QFile& file, SegyLayout& layout, QString& problem)
+bool OpenSegy(const QString& path, const LayoutOverrides& overrides, QFile& file,
+              SegyLayout& layout, QString& problem)
 {
     if (path.isEmpty()) {
         problem = SegyTool::tr("the file name is empty");
@@ -91,20 +95,25 @@ bool OpenSegy(const QString& path, QFile& file, SegyLayout& layout, QString& pro
         problem = file.errorString();
         return false;
     }
-    return ReadLayout(file, layout, problem);
+    SegyFinding finding;
+    if (ReadLayout(file, overrides, layout, finding))
+        return true;
+    problem = FindingText(finding);
+    return false;
 }
 
-int RunInfo(const QString& path, bool json, bool scan, bool showProgress)
+int RunInfo(const QString& path, const LayoutOverrides& overrides, bool json, bool scan,
+            bool showProgress)
 {
     QFile file;
     SegyLayout layout;
     QString problem;
-    if (!OpenSegy(path, file, layout, problem))
+    if (!OpenSegy(path, overrides, file, layout, problem))
         return Fail(path, problem);
     SampleStats stats;
     if (scan) {
         Progress progress(showProgress, SegyTool::tr("scanning"),
-                          layout.Traces * layout.TraceBytes);
+                          layout.DataEnd - layout.DataOffset);
         const SampleRun add = [&](char* words, qint64 count) {
             stats.Add(words, count, *layout.Format, layout.Order);
         };
@@ -119,15 +128,19 @@ int RunInfo(const QString& path, bool json, bool scan, bool showProgress)
                          : InfoText(path, layout, figures).toUtf8());
 }
 
-int RunConvert(const QString& inPath, const QString& outPath, int targetCode, bool showProgress)
+int RunConvert(const QString& inPath, const QString& outPath, const LayoutOverrides& overrides,
+               int targetCode, bool showProgress)
 {
     QFile in;
     SegyLayout layout;
     QString problem;
-    if (!OpenSegy(inPath, in, layout, problem))
+    if (!OpenSegy(inPath, overrides, in, layout, problem))
         return Fail(inPath, problem);
     if (outPath.isEmpty())
         return Fail(outPath, SegyTool::tr("the output file name is empty"));
+    if (layout.Kind != FileKind::Segy)
+        return Fail(inPath, SegyTool::tr("SU files have no format code to convert to; only "
+                                         "SEG-Y files convert"));
     const int code = layout.Format->Code;
     if (code != IbmFloatCode && code != IeeeFloatCode) {
         return Fail(inPath, SegyTool::tr("samples are format %1 (%2); only IBM (1) and IEEE (5) "
@@ -135,8 +148,8 @@ int RunConvert(const QString& inPath, const QString& outPath, int targetCode, bo
                                 .arg(code)
                                 .arg(QLatin1String(layout.Format->Name)));
     }
-    if (!layout.Note.isEmpty())
-        PrintError(inPath + QStringLiteral(": ") + layout.Note);
+    for (const SegyFinding& note : layout.Notes)
+        PrintError(inPath + QStringLiteral(": ") + FindingText(note));
     if (code == targetCode) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
@@ -179,7 +192,17 @@ int main(int argc, char** argv)
                                       QStringLiteral("ieee|ibm"));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          SegyTool::tr("Show no progress line."));
-    parser.addOptions({jsonOption, scanOption, toOption, quietOption});
+    const QCommandLineOption endianOption(QStringLiteral("endian"),
+                                          SegyTool::tr("Read the file in this byte order."),
+                                          QStringLiteral("big|little"));
+    const QCommandLineOption formatOption(QStringLiteral("format"),
+                                          SegyTool::tr("Read the samples as this format code."),
+                                          QStringLiteral("N"));
+    const QCommandLineOption samplesOption(QStringLiteral("samples"),
+                                           SegyTool::tr("Read every trace as N samples long."),
+                                           QStringLiteral("N"));
+    parser.addOptions(
+        {jsonOption, scanOption, toOption, quietOption, endianOption, formatOption, samplesOption});
     parser.addPositionalArgument(QStringLiteral("command"), SegyTool::tr("info or convert"),
                                  SegyTool::tr("command"));
     parser.addPositionalArgument(QStringLiteral("files"), SegyTool::tr("FILE, or IN and OUT"),
@@ -191,6 +214,25 @@ int main(int argc, char** argv)
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
+    LayoutOverrides overrides;
+    const QString endian = parser.value(endianOption);
+    if (endian == QLatin1String("big"))
+        overrides.Order = ByteOrder::BigEndian;
+    else if (endian == QLatin1String("little"))
+        overrides.Order = ByteOrder::LittleEndian;
+    else if (parser.isSet(endianOption))
+        return Usage(SegyTool::tr("--endian takes big or little"));
+    if (parser.isSet(formatOption)) {
+        overrides.FormatCode = parser.value(formatOption).toInt();
+        if (FindSampleFormat(overrides.FormatCode) == nullptr)
+            return Usage(SegyTool::tr("--format takes a sample format code of the standard"));
+    }
+    if (parser.isSet(samplesOption)) {
+        overrides.SamplesPerTrace = parser.value(samplesOption).toLongLong();
+        if (overrides.SamplesPerTrace <= 0)
+            return Usage(SegyTool::tr("--samples takes a count above zero"));
+    }
+
     QStringList arguments = parser.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
@@ -199,8 +241,8 @@ int main(int argc, char** argv)
             return Usage(SegyTool::tr("info takes one FILE"));
         if (parser.isSet(toOption))
             return Usage(SegyTool::tr("--to belongs to convert"));
-        return RunInfo(arguments.first(), parser.isSet(jsonOption), parser.isSet(scanOption),
-                       showProgress);
+        return RunInfo(arguments.first(), overrides, parser.isSet(jsonOption),
+                       parser.isSet(scanOption), showProgress);
     }
     if (command == QLatin1String("convert")) {
         if (arguments.size() != 2)
@@ -211,7 +253,7 @@ int main(int argc, char** argv)
         if (target != QLatin1String("ieee") && target != QLatin1String("ibm"))
             return Usage(SegyTool::tr("convert needs --to ieee or --to ibm"));
         CatchInterruptions();
-        return RunConvert(arguments.at(0), arguments.at(1),
+        return RunConvert(arguments.at(0), arguments.at(1), overrides,
                           target == QLatin1String("ieee") ? IeeeFloatCode : IbmFloatCode,
                           showProgress);
     }

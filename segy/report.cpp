@@ -3,12 +3,13 @@
 
 #include "report.h"
 
-#include "textheader.h"
 #include "tooltexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+using namespace zel;
 
 namespace {
 
@@ -21,6 +22,11 @@ QString OrderName(ByteOrder order)
 QString RevisionName(const SegyLayout& layout)
 {
     return QStringLiteral("%1.%2").arg(layout.RevisionMajor).arg(layout.RevisionMinor);
+}
+
+QString KindName(const SegyLayout& layout)
+{
+    return layout.Kind == FileKind::Segy ? QStringLiteral("SEG-Y") : QStringLiteral("SU");
 }
 
 QString EncodingName(const TextHeader& header)
@@ -36,6 +42,16 @@ QJsonValue Figure(const SampleStats& stats, double value)
 
 } // namespace
 
+QString FindingText(const SegyFinding& finding)
+{
+    QString text = finding.What;
+    if (finding.Offset >= 0)
+        text += SegyTool::tr(" (byte %1)").arg(finding.Offset);
+    if (!finding.Override.isEmpty())
+        text += SegyTool::tr("; %1 reads it otherwise").arg(finding.Override);
+    return text;
+}
+
 QString InfoText(const QString& path, const SegyLayout& layout, const SampleStats* stats)
 {
     QString text;
@@ -43,6 +59,7 @@ QString InfoText(const QString& path, const SegyLayout& layout, const SampleStat
         text += name + QStringLiteral(": ") + value + QLatin1Char('\n');
     };
     line(SegyTool::tr("file"), path);
+    line(SegyTool::tr("kind"), KindName(layout));
     line(SegyTool::tr("byte order"), OrderName(layout.Order));
     line(SegyTool::tr("revision"), QStringLiteral("%1 (field 0x%2)")
                                        .arg(RevisionName(layout))
@@ -51,11 +68,20 @@ QString InfoText(const QString& path, const SegyLayout& layout, const SampleStat
         SegyTool::tr("sample format"),
         QStringLiteral("%1 (%2)").arg(layout.Format->Code).arg(QLatin1String(layout.Format->Name)));
     line(SegyTool::tr("sample interval"), QStringLiteral("%1 us").arg(layout.SampleInterval));
-    line(SegyTool::tr("samples per trace"), QString::number(layout.SamplesPerTrace));
+    line(SegyTool::tr("samples per trace"),
+         layout.FixedLength ? QString::number(layout.SamplesPerTrace) : SegyTool::tr("varying"));
     line(SegyTool::tr("traces"), QString::number(layout.Traces));
     line(SegyTool::tr("extended textual headers"), QString::number(layout.ExtendedHeaders));
-    if (!layout.Note.isEmpty())
-        line(SegyTool::tr("note"), layout.Note);
+    if (layout.ExtraTraceHeaders > 0) {
+        line(SegyTool::tr("additional trace headers"), QString::number(layout.ExtraTraceHeaders));
+    }
+    if (layout.DataOffset != FileHeaderBytes + layout.ExtendedHeaders * TextHeaderBytes &&
+        layout.Kind == FileKind::Segy)
+        line(SegyTool::tr("first trace at byte"), QString::number(layout.DataOffset));
+    if (layout.TrailerStanzas > 0)
+        line(SegyTool::tr("trailer stanzas"), QString::number(layout.TrailerStanzas));
+    for (const SegyFinding& note : layout.Notes)
+        line(SegyTool::tr("note"), FindingText(note));
     if (stats != nullptr) {
         line(SegyTool::tr("samples read"), QString::number(stats->Samples));
         if (stats->Samples > 0) {
@@ -71,31 +97,45 @@ QString InfoText(const QString& path, const SegyLayout& layout, const SampleStat
             line(SegyTool::tr("infinities and NaNs"), QString::number(stats->NonFinite));
         }
     }
-    const TextHeader header = DecodeTextHeader(layout.TextHeader);
-    text += SegyTool::tr("textual header (%1):\n").arg(EncodingName(header));
-    text += header.Lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    if (layout.Kind == FileKind::Segy) {
+        const TextHeader header = DecodeTextHeader(layout.TextHeader);
+        text += SegyTool::tr("textual header (%1):\n").arg(EncodingName(header));
+        text += header.Lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    }
     return text;
 }
 
 QByteArray InfoJson(const QString& path, const SegyLayout& layout, const SampleStats* stats)
 {
-    const TextHeader header = DecodeTextHeader(layout.TextHeader);
     QJsonObject info{
         {QStringLiteral("file"), path},
+        {QStringLiteral("kind"), KindName(layout)},
         {QStringLiteral("byte_order"), OrderName(layout.Order)},
         {QStringLiteral("revision"), RevisionName(layout)},
         {QStringLiteral("revision_field"), layout.RevisionField},
         {QStringLiteral("format_code"), layout.Format->Code},
         {QStringLiteral("format_name"), QLatin1String(layout.Format->Name)},
         {QStringLiteral("sample_interval_us"), layout.SampleInterval},
-        {QStringLiteral("samples_per_trace"), layout.SamplesPerTrace},
+        {QStringLiteral("samples_per_trace"),
+         layout.FixedLength ? QJsonValue(layout.SamplesPerTrace) : QJsonValue()},
         {QStringLiteral("traces"), layout.Traces},
         {QStringLiteral("extended_textual_headers"), layout.ExtendedHeaders},
-        {QStringLiteral("textual_header_encoding"), EncodingName(header)},
-        {QStringLiteral("textual_header"), QJsonArray::fromStringList(header.Lines)},
+        {QStringLiteral("additional_trace_headers"), layout.ExtraTraceHeaders},
+        {QStringLiteral("first_trace_offset"), layout.DataOffset},
+        {QStringLiteral("trailer_stanzas"), layout.TrailerStanzas},
     };
-    if (!layout.Note.isEmpty())
-        info.insert(QStringLiteral("note"), layout.Note);
+    if (layout.Kind == FileKind::Segy) {
+        const TextHeader header = DecodeTextHeader(layout.TextHeader);
+        info.insert(QStringLiteral("textual_header_encoding"), EncodingName(header));
+        info.insert(QStringLiteral("textual_header"), QJsonArray::fromStringList(header.Lines));
+    }
+    QJsonArray notes;
+    for (const SegyFinding& note : layout.Notes) {
+        notes.append(QJsonObject{{QStringLiteral("what"), note.What},
+                                 {QStringLiteral("offset"), note.Offset},
+                                 {QStringLiteral("override"), note.Override}});
+    }
+    info.insert(QStringLiteral("notes"), notes);
     if (stats != nullptr) {
         QJsonObject scan{
             {QStringLiteral("samples"), stats->Samples},

@@ -9,45 +9,12 @@
 #include <cmath>
 #include <cstring>
 
+using namespace zel;
+
 namespace {
 
 // IBM words converted per call of the library.
 constexpr qint64 IbmBatch = 4096;
-
-// The two's complement value of the low `bits` bits of `word`.
-double Signed(quint64 word, int bits)
-{
-    const double value = static_cast<double>(word);
-    return word >> (bits - 1) != 0 ? value - std::ldexp(1.0, bits) : value;
-}
-
-double Decode(const char* at, const SampleFormat& format, ByteOrder order)
-{
-    const quint64 word = ReadUnsigned(at, format.Bytes, order);
-    switch (format.Code) {
-    case 2:
-    case 3:
-    case 7:
-    case 8:
-    case 9:
-        return Signed(word, format.Bytes * 8);
-    case 4: // a zero byte, a gain exponent byte and a 16-bit mantissa
-        return std::ldexp(Signed(word & 0xFFFF, 16), -static_cast<int>(word >> 16 & 0xFF));
-    case 5: {
-        const auto bits = static_cast<quint32>(word);
-        float value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    case 6: {
-        double value = 0;
-        std::memcpy(&value, &word, sizeof value);
-        return value;
-    }
-    default:
-        return static_cast<double>(word);
-    }
-}
 
 // Whether the IBM word's value is 2^128 or more: its leading one bit,
 // 4 * (exponent - 64) - 24 + position in the fraction, is at 128 or above.
@@ -85,7 +52,7 @@ void SampleStats::Add(const char* words, qint64 count, const SampleFormat& forma
                 Unnormalised += fraction != 0 && fraction < 0x100000 ? 1 : 0;
                 value = values[i];
             } else {
-                value = Decode(at, format, order);
+                value = DecodeSample(at, format, order);
             }
             if (!std::isfinite(value)) {
                 ++NonFinite;

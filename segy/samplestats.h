@@ -4,7 +4,7 @@
 #ifndef SAMPLESTATS_H
 #define SAMPLESTATS_H
 
-#include "segyfile.h"
+#include <zelsegy.h>
 
 #include <limits>
 
@@ -24,7 +24,8 @@ struct SampleStats
     qint64 NonFinite = 0;
 
     // Adds `count` samples of `format` stored at `words` in `order`.
-    void Add(const char* words, qint64 count, const SampleFormat& format, ByteOrder order);
+    void Add(const char* words, qint64 count, const zel::SampleFormat& format,
+             zel::ByteOrder order);
 
     double Rms() const;
 };

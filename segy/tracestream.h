@@ -4,7 +4,9 @@
 #ifndef TRACESTREAM_H
 #define TRACESTREAM_H
 
-#include "segyfile.h"
+#include <zelsegy.h>
+
+class QFile;
 
 #include <functional>
 
@@ -17,11 +19,11 @@ using SampleRun = std::function<void(char* words, qint64 count)>;
 // `problem` set stops the stream.
 using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;
 
-// Reads the traces of `in` from the layout's data offset to the end in
+// Reads the traces of `in`, from the first trace to the end of the last, in
 // chunks of a few MiB, whatever the trace length, so memory stays bounded.
 // Every chunk boundary falls between sample words. False with `problem`
 // set on a read error, an interruption or a refusal of `sink`.
-bool StreamTraces(QFile& in, const SegyLayout& layout, const SampleRun& samples,
+bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
                   const ChunkSink& sink, Progress& progress, QString& problem);
 
 #endif

@@ -1,11 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zelmorra Corp
 // SPDX-License-Identifier: MIT
 
-// Converts a known IBM word to a float and back and, unless built on the
-// conversion library alone, has a worker thread report through the console.
+// Converts a known IBM word to a float and back, and decodes it through the
+// SEG-Y library when built on the two libraries without the frame; else has
+// a worker thread report through the console.
 #include <zelfunctions.h>
 
 #include <cstring>
+
+#ifdef WITH_SEGY
+#include <zelsegy.h>
+#endif
 
 #ifndef CONVERSION_ONLY
 #include <appconsole.h>
@@ -33,7 +38,13 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
     FloatToIbm(&value, back, 1);
     const bool converted = value == -118.625F && std::memcmp(back, ibm, sizeof ibm) == 0;
 #ifdef CONVERSION_ONLY
-    return converted ? 0 : 1;
+    bool decoded = true;
+#ifdef WITH_SEGY
+    const char file[4] = {static_cast<char>(0xC2), 0x76, static_cast<char>(0xA0), 0x00};
+    decoded = zel::DecodeSample(file, *zel::FindSampleFormat(zel::IbmFloatCode),
+                                zel::ByteOrder::BigEndian) == -118.625;
+#endif
+    return converted && decoded ? 0 : 1;
 #else
     ConsumerApp app(argc, argv, false);
     QTextEdit text;

@@ -26,7 +26,7 @@ check_files() {
     if grep -Ev -f <(printf '^%s$\n' "$@") <<<"$files"; then fail "${deb##*/} holds the files above"; fi
 }
 kind=a runtime_libraries=()
-((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions}'\.so\..+')
+((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions,segy}'\.so\..+')
 docs=(copyright changelog\\.gz)
 check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$app_id\.desktop" \
     "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
@@ -36,7 +36,8 @@ check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$
 # The public headers only: no generated form header, no private header.
 check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger,zelframe_export}'\.h' \
     /usr/include/zelfunctions/zelfunctions{,_export}'\.h' /usr/include/zelversion'\.h' \
-    '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions}"\.$kind" \
+    /usr/include/zelsegy/{zelsegy,zelsegy_export,segyformat,segylayout,textheader}'\.h' \
+    '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions,segy}"\.$kind" \
     "${lib}cmake/ZelVornik/ZelVornik"{Config,ConfigVersion,Targets,Targets-.+}'\.cmake' \
     "${lib}pkgconfig/zelfunctions\.pc" "${docs[@]/#//usr/share/doc/zel-vornik-dev/}"
 [[ $(dpkg-deb -f "$runtime_deb" Depends) =~ (^|, )libqt${qt_major}widgets${qt_major}[[:space:]] ]] ||

@@ -4,7 +4,7 @@
 """zel-segy as its users meet it: files built here, by a small generator and
 by segyio as an independent writer, and its outputs checked byte for byte
 and, through segyio as an independent reader, sample for sample."""
-import json, os, random, re, resource, signal, struct, subprocess, sys, tempfile, unittest
+import json, math, os, random, re, resource, signal, struct, subprocess, sys, tempfile, unittest
 
 try:
     import numpy as np
@@ -25,32 +25,61 @@ def text_block(lines, ebcdic=True):
 
 def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, ext=(),
               ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b"", packing=None,
-              text=None):
+              text=None, fixed=1, extra=0, extra_field=None, gap=b"", trailer=(), su=False, patch=None):
     """Writes a file: `words` are the sample words as integers (random
     normalised IBM words by default), or the values that the struct format
-    `packing` gives a sample's bytes; `ext` the extended header blocks,
-    `text` the textual header's bytes."""
-    rng = random.Random(ns * 31 + traces)
+    `packing` gives a sample's bytes; `ns` a sample count for every trace or
+    a list of counts, one per trace; `ext` the extended header blocks, `text`
+    the textual header's bytes; `extra` the additional trace headers of each
+    trace (a count, or a list of counts) and `extra_field` the bytes written
+    at 3507; `gap` bytes before the first trace, whose offset then
+    goes to 3521; `trailer` the stanzas after the last trace; `su` the traces
+    alone; `patch` (offset, bytes) written over the result. Returns the samples' (offset, length) in the file."""
+    counts = ns if isinstance(ns, list) else [ns] * traces
+    extras = extra if isinstance(extra, list) else [extra] * len(counts)
+    rng = random.Random(sum(counts) * 31 + len(counts))
     if words is None:
         words = [rng.getrandbits(1) << 31 | rng.randint(34, 96) << 24 | rng.randint(0x100000, 0xFFFFFF)
-                 for _ in range(ns * traces)]
-    binary = bytearray(rng.getrandbits(8) for _ in range(400))
-    for at, size, value in ((16, 2, 2000), (20, 2, ns if binary_ns is None else binary_ns), (24, 2, fmt),
-                            (68, 4, 0), (96, 4, 0x01020304 if declared else 0),
-                            (304, 2, len(ext) if ext_field is None else ext_field), (306, 2, 0)):
-        binary[at:at + size] = value.to_bytes(size, "big" if order == ">" else "little", signed=True)
+                 for _ in range(sum(counts))]
+    endian = "big" if order == ">" else "little"
+    binary = bytearray(rng.getrandbits(8) for _ in range(300)) + bytearray(100)
+    data_offset = 3600 + 3200 * len(ext) + len(gap)
+    for at, size, value in ((16, 2, 2000), (20, 2, (counts or [0])[0] if binary_ns is None else binary_ns), (24, 2, fmt),
+                            (68, 4, 0), (96, 4, 0x01020304 if declared else 0), (302, 2, fixed),
+                            (304, 2, len(ext) if ext_field is None else ext_field),
+                            (320, 8, data_offset if gap else 0), (328, 4, len(trailer))):
+        binary[at:at + size] = value.to_bytes(size, endian, signed=True)
+    binary[306:306 + len(extra_field or b"")] = extra_field or b""
     binary[300:302] = rev
     code = "H" if fmt == 3 else "I"
-    data = b""
-    for t in range(traces):
+    data, regions, used = b"", [], 0
+    at = 0 if su else data_offset
+    for count, extra_count in zip(counts, extras):
         header = bytearray(rng.getrandbits(8) for _ in range(240))
-        header[114:116] = struct.pack(order + "H", ns)
-        trace = words[t * ns:(t + 1) * ns]
-        data += header + (struct.pack(order + str(ns) + packing, *trace) if packing else
-                          struct.pack(order + str(ns) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
+        header[114:116] = struct.pack(order + "H", count)
+        for k in range(extra_count):
+            more = bytearray(rng.getrandbits(8) for _ in range(232)) + b"SEG%05d" % (k + 1)
+            more[156:158] = struct.pack(order + "H", extra_count)
+            header += more
+        trace = words[used:used + count]
+        used += count
+        samples = (struct.pack(order + str(count) + packing, *trace) if packing else
+                   struct.pack(order + str(count) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
+        regions.append((at + len(data) + len(header), len(samples)))
+        data += header + samples
+    whole = bytearray(b"" if su else (text or text_block(LINES, ebcdic)) + binary + b"".join(ext) + gap)
+    whole += data + b"".join(trailer) + tail
+    if patch:
+        whole[patch[0]:patch[0] + len(patch[1])] = patch[1]
     with open(path, "wb") as f:
-        f.write((text or text_block(LINES, ebcdic)) + binary + b"".join(ext) + data + tail)
-    return words
+        f.write(whole)
+    return regions
+
+
+def ibm_value(word):
+    """The value of a normalised IBM word, exact as a float."""
+    sign = -1.0 if word >> 31 else 1.0
+    return np.float32(sign * math.ldexp(word & 0xFFFFFF, 4 * ((word >> 24 & 0x7F) - 64) - 24))
 
 
 def read(path):
@@ -118,6 +147,73 @@ class ZelSegy(unittest.TestCase):
                 self.assertIn("traces: %d\n" % info["traces"], text)
                 self.assertTrue(text.endswith("\n".join(info["textual_header"]) + "\n"))
 
+    def test_layouts_read_and_converted(self):
+        # Each layout read as written; converted, only the samples and the
+        # format code change, every sample is the IBM word's value, and
+        # converting back gives the file again. SU files are read, not converted.
+        rev20, rev21 = dict(rev=b"\x02\x00"), dict(rev=b"\x02\x01")
+        floats = [0.5 * i - 3 for i in range(24)]
+        rows = [  # name, generator arguments, expected fields
+            ("extra-2.0", dict(rev20, ns=10, traces=7, extra=1, extra_field=b"\0\0\0\1"),
+             dict(traces=7, additional_trace_headers=1, samples_per_trace=10)),
+            ("extra-2.1-lsb", dict(rev21, order="<", declared=True, extra=1, extra_field=b"\1\0\3\0"),
+             dict(traces=3, additional_trace_headers=1, byte_order="little-endian")),
+            ("extra-varying", dict(rev20, extra=[1, 2, 1], extra_field=b"\0\0\0\2"),
+             dict(traces=3, additional_trace_headers=2, samples_per_trace=None)),
+            ("flag-varying", dict(fixed=0, ns=[10, 80]), dict(traces=2, samples_per_trace=None)),
+            ("headers-disagree", dict(ns=[10, 80, 10]), dict(traces=3, samples_per_trace=None)),
+            ("trailer", dict(rev20, traces=10, trailer=[text_block(["TRAILER"])]),
+             dict(traces=10, trailer_stanzas=1)),
+            ("first-trace-at-6800", dict(rev21, gap=bytes(3200)), dict(traces=3, first_trace_offset=6800)),
+            ("binary-ns-zero", dict(ns=10, binary_ns=0), dict(traces=3, samples_per_trace=10)),
+            ("su-msb", dict(su=True, fmt=5, packing="f", words=floats), dict(kind="SU", traces=3)),
+            ("su-lsb", dict(su=True, fmt=5, packing="f", words=floats, order="<"),
+             dict(kind="SU", traces=3, byte_order="little-endian", samples_per_trace=8)),
+        ]
+        for name, generator, expected in rows:
+            with self.subTest(name):
+                src, out, back = self.path(name), self.path("ieee.sgy"), self.path("back.sgy")
+                regions = make_segy(src, **generator)
+                result = run("info", "--json", "--scan", src)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                info = json.loads(result.stdout)
+                self.assertEqual({k: info[k] for k in expected}, expected)
+                if generator.get("su"):
+                    self.assertEqual((info["scan"]["minimum"], info["scan"]["maximum"]), (min(floats), max(floats)))
+                    self.assertIn("only SEG-Y files convert", run("convert", "--to", "ibm", src, out).stderr)
+                    continue
+                for args in (("--to", "ieee", src, out), ("--to", "ibm", out, back)):
+                    result = run("convert", *args)
+                    self.assertEqual(result.returncode, 0, result.stderr)
+                original, converted = bytearray(read(src)), bytearray(read(out))
+                order = generator.get("order", ">")
+                for at, size in regions:
+                    words = np.frombuffer(original, order + "u4", size // 4, at)
+                    values = np.frombuffer(converted, order + "f4", size // 4, at)
+                    self.assertEqual(values.tolist(), [ibm_value(int(w)) for w in words])
+                    original[at:at + size] = converted[at:at + size] = bytes(size)
+                original[3224:3226] = converted[3224:3226] = bytes(2)
+                self.assertEqual(original, converted)
+                self.assertEqual(read(back), read(src))
+
+    def test_overrides(self):
+        # What the caller says wins over the headers; a refusal names the option.
+        ambiguous = dict(ns=8, traces=2, binary_ns=76, patch=(3600 + 272 + 114, b"\0\x09"))
+        rows = [(ambiguous, ["--samples", "8"], dict(traces=2, samples_per_trace=8)),
+                (dict(fmt=13), ["--format", "1"], dict(format_code=1, traces=3)),
+                (dict(order="<"), ["--endian", "little", "--format", "5"], dict(format_code=5, traces=3))]
+        for generator, options, expected in rows:
+            with self.subTest(options=options):
+                make_segy(self.path("in.sgy"), **generator)
+                result = run("info", "--json", *options, self.path("in.sgy"))
+                self.assertEqual(result.returncode, 0, result.stderr)
+                info = json.loads(result.stdout)
+                self.assertEqual({k: info[k] for k in expected}, expected)
+        make_segy(self.path("in.sgy"), **ambiguous)
+        self.assertIn("--samples N reads it otherwise", run("info", self.path("in.sgy")).stderr)
+        for options in (["--endian", "middle"], ["--format", "13"], ["--samples", "0"]):
+            self.assertEqual(run("info", *options, self.path("in.sgy")).returncode, 2)
+
     def test_rare_ibm_words(self):
         words = [0x42064000, 0x41000000, 0x61100000, 0xC1100000, 0x00000000, 0x41100000]
         for order in "><":
@@ -167,8 +263,10 @@ class ZelSegy(unittest.TestCase):
             ("missing.sgy", None, "info", "No such file"),
             ("short.sgy", dict(traces=0, tail=b"x" * 100), None, "shorter than the 3600"),
             ("format13.sgy", dict(fmt=13), "info", "sample format code 13"),
-            ("zero-ns.sgy", dict(binary_ns=0), "info", "zero samples per trace"),
-            ("ambiguous.sgy", dict(ns=8, traces=2, binary_ns=76), "info", "both fit the file length"),
+            ("zero-ns.sgy", dict(ns=0, binary_ns=0), "info", "zero samples per trace"),
+            # The trace headers say 8 and 9: they chain up to no end.
+            ("ambiguous.sgy", dict(ns=8, traces=2, binary_ns=76, patch=(3600 + 272 + 114, b"\0\x09")), "info",
+             "both fit the file length"),
             ("leftover.sgy", dict(tail=b"xyz"), "info", "3 bytes left over"),
             ("int16.sgy", dict(fmt=3), "convert", "only IBM (1) and IEEE (5)"),
         ]

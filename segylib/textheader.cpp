@@ -5,6 +5,8 @@
 
 #include <zelfunctions.h>
 
+namespace zel {
+
 namespace {
 
 constexpr int LineCount = 40;
@@ -45,3 +47,5 @@ TextHeader DecodeTextHeader(QByteArray bytes)
         header.Lines << QString::fromLatin1(bytes.mid(line * LineLength, LineLength));
     return header;
 }
+
+} // namespace zel

@@ -1,0 +1,483 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
+#include "segylayout.h"
+
+#include "segytexts.h"
+
+#include <zelfunctions.h>
+
+#include <QIODevice>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace zel {
+
+namespace {
+
+// Positions within the binary header.
+constexpr int SampleIntervalAt = 16;
+constexpr int SamplesPerTraceAt = 20;
+constexpr int FormatCodeAt = 24;
+constexpr int ExtendedSamplesAt = 68;
+constexpr int ExtendedIntervalAt = 72;
+constexpr int OrderConstantAt = 96;
+constexpr int RevisionAt = 300;
+constexpr int FixedLengthAt = 302;
+constexpr int ExtendedHeadersAt = 304;
+constexpr int ExtraTraceHeadersAt = 306;
+constexpr int FirstTraceAt = 320;
+constexpr int TrailerStanzasAt = 328;
+// Positions within a trace header, and within its first additional header.
+constexpr int TraceSamplesAt = 114;
+constexpr int TraceIntervalAt = 116;
+constexpr int ExtraHeadersOfTraceAt = 156;
+// A variable count of extended textual headers is looked for in this many
+// blocks at most, read this many at a time.
+constexpr qint64 MostVariableHeaders = 4096;
+constexpr qint64 HeadersPerRead = 32;
+
+const QString SamplesOverride = QStringLiteral("--samples N");
+
+bool Fail(SegyFinding& problem, const QString& what, qint64 offset = -1,
+          const QString& override = QString())
+{
+    problem = {what, offset, override};
+    return false;
+}
+
+// Reads `bytes` bytes at `at`; false with `problem` set when they are not all there.
+bool ReadAt(QIODevice& file, qint64 at, char* into, qint64 bytes, SegyFinding& problem)
+{
+    const qint64 got = file.seek(at) ? file.read(into, bytes) : -1;
+    if (got == bytes)
+        return true;
+    return Fail(problem, got >= 0 ? ZelSegy::tr("file ended early") : file.errorString(), at);
+}
+
+// An ending stanza of a variable number of extended textual headers, in
+// the header's own encoding.
+bool HoldsEndText(QByteArray block)
+{
+    const QByteArray stanza("((SEG: EndText))");
+    if (block.contains(stanza))
+        return true;
+    EbcdicToAscii(block.data(), static_cast<int>(block.size()));
+    return block.contains(stanza);
+}
+
+bool CountVariableHeaders(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
+{
+    const qint64 blocks =
+        std::min(MostVariableHeaders, (layout.FileBytes - FileHeaderBytes) / TextHeaderBytes);
+    for (qint64 first = 0; first < blocks; first += HeadersPerRead) {
+        const qint64 count = std::min(HeadersPerRead, blocks - first);
+        QByteArray bytes(static_cast<int>(count * TextHeaderBytes), '\0');
+        if (!ReadAt(file, FileHeaderBytes + first * TextHeaderBytes, bytes.data(), bytes.size(),
+                    problem))
+            return false;
+        for (qint64 block = 0; block < count; ++block) {
+            if (HoldsEndText(bytes.mid(static_cast<int>(block * TextHeaderBytes),
+                                       static_cast<int>(TextHeaderBytes)))) {
+                layout.ExtendedHeaders = first + block + 1;
+                return true;
+            }
+        }
+    }
+    return Fail(problem, ZelSegy::tr("the extended textual headers have no ending stanza"),
+                FileHeaderBytes);
+}
+
+// The byte order: the caller's, else the one stated by revision 2's
+// constant, else the order in which the format code is one of the
+// standard's. A code that is one in neither is read most significant byte
+// first.
+bool DetectOrder(const char* binary, const LayoutOverrides& overrides, SegyLayout& layout,
+                 SegyFinding& problem)
+{
+    const auto constant =
+        static_cast<quint32>(ReadUnsigned(binary + OrderConstantAt, 4, ByteOrder::BigEndian));
+    layout.OrderDeclared = constant == 0x01020304 || constant == 0x04030201;
+    const auto code = [binary](ByteOrder order) {
+        return static_cast<int>(ReadUnsigned(binary + FormatCodeAt, 2, order));
+    };
+    if (overrides.Order) {
+        layout.Order = *overrides.Order;
+    } else if (layout.OrderDeclared) {
+        layout.Order = constant == 0x01020304 ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
+    } else {
+        layout.Order = FindSampleFormat(code(ByteOrder::LittleEndian)) != nullptr &&
+                               FindSampleFormat(code(ByteOrder::BigEndian)) == nullptr
+                           ? ByteOrder::LittleEndian
+                           : ByteOrder::BigEndian;
+    }
+    const int formatCode = overrides.FormatCode != 0 ? overrides.FormatCode : code(layout.Order);
+    layout.Format = FindSampleFormat(formatCode);
+    if (layout.Format == nullptr) {
+        return Fail(
+            problem,
+            ZelSegy::tr("sample format code %1 is not one of the standard's").arg(formatCode),
+            FormatCodeOffset, QStringLiteral("--format N"));
+    }
+    return true;
+}
+
+void ReadRevision(const char* binary, SegyLayout& layout)
+{
+    // Revision 2 keeps major and minor in one byte each; older files hold
+    // one 16-bit field (0x0100 for 1.0) in the file's byte order.
+    const char* field = binary + RevisionAt;
+    layout.RevisionField = static_cast<int>(
+        ReadUnsigned(field, 2, layout.OrderDeclared ? ByteOrder::BigEndian : layout.Order));
+    layout.RevisionMajor = layout.RevisionField >> 8;
+    layout.RevisionMinor = layout.RevisionField & 0xFF;
+}
+
+// Revision 2's fields: wider sample counts and intervals, additional trace
+// headers, the first trace's offset and the trailer.
+bool ReadRevisionTwo(const char* binary, SegyLayout& layout, qint64& firstTrace,
+                     SegyFinding& problem)
+{
+    const qint64 extendedSamples = ReadSigned(binary + ExtendedSamplesAt, 4, layout.Order);
+    if (extendedSamples > 0)
+        layout.SamplesPerTrace = extendedSamples;
+    const quint64 intervalBits = ReadUnsigned(binary + ExtendedIntervalAt, 8, layout.Order);
+    double interval = 0;
+    std::memcpy(&interval, &intervalBits, sizeof interval);
+    if (std::isfinite(interval) && interval > 0)
+        layout.SampleInterval = interval;
+    // 2.0 gives the count in four bytes; 2.1 in two, then the survey type.
+    const int countBytes = layout.RevisionMajor == 2 && layout.RevisionMinor == 0 ? 4 : 2;
+    layout.ExtraTraceHeaders =
+        static_cast<qint64>(ReadUnsigned(binary + ExtraTraceHeadersAt, countBytes, layout.Order));
+    if (layout.ExtraTraceHeaders >= layout.FileBytes / TraceHeaderBytes) {
+        return Fail(problem,
+                    ZelSegy::tr("%1 additional trace headers per trace do not fit the file")
+                        .arg(layout.ExtraTraceHeaders),
+                    TextHeaderBytes + ExtraTraceHeadersAt);
+    }
+    const quint64 first = ReadUnsigned(binary + FirstTraceAt, 8, layout.Order);
+    if (first > static_cast<quint64>(layout.FileBytes)) {
+        return Fail(
+            problem,
+            ZelSegy::tr("the first trace is said to start at byte %1, past the end").arg(first),
+            TextHeaderBytes + FirstTraceAt);
+    }
+    firstTrace = static_cast<qint64>(first);
+    const qint64 trailer = ReadSigned(binary + TrailerStanzasAt, 4, layout.Order);
+    if (trailer < 0) {
+        return Fail(problem, ZelSegy::tr("a trailer of %1 stanzas cannot be read").arg(trailer),
+                    TextHeaderBytes + TrailerStanzasAt);
+    }
+    layout.TrailerStanzas = trailer;
+    return true;
+}
+
+void NoteHeaderSamples(SegyLayout& layout, qint64 headerSamples, qint64 binarySamples)
+{
+    layout.Notes << SegyFinding{ZelSegy::tr("samples per trace taken from the trace headers (%1; "
+                                            "the binary header gives %2)")
+                                    .arg(headerSamples)
+                                    .arg(binarySamples),
+                                layout.DataOffset + TraceSamplesAt,
+                                QStringLiteral("--samples %1").arg(binarySamples)};
+}
+
+bool FitsWholeTraces(const SegyLayout& layout, qint64 headerBytes, qint64 samples)
+{
+    const qint64 traceBytes = headerBytes + samples * layout.Format->Bytes;
+    return samples > 0 && (layout.DataEnd - layout.DataOffset) % traceBytes == 0;
+}
+
+// Lays the traces out as all of one length. The samples per trace are
+// settled between the binary header and the first trace header: a count
+// the file length rules out gives way to one it allows, and two counts that
+// both fit are refused as ambiguous.
+bool SettleFixedLength(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& layout,
+                       SegyFinding& problem)
+{
+    const qint64 headerBytes = TraceHeaderBytes * (1 + layout.ExtraTraceHeaders);
+    const qint64 binarySamples = layout.SamplesPerTrace;
+    char traceSamples[2] = {};
+    const qint64 samplesAt = layout.DataOffset + TraceSamplesAt;
+    if (overrides.SamplesPerTrace == 0 && layout.DataEnd >= layout.DataOffset + TraceHeaderBytes &&
+        !ReadAt(file, samplesAt, traceSamples, 2, problem))
+        return false;
+    const auto headerSamples = static_cast<qint64>(ReadUnsigned(traceSamples, 2, layout.Order));
+    if (headerSamples != 0 && headerSamples != binarySamples) {
+        const bool binaryFits = FitsWholeTraces(layout, headerBytes, binarySamples);
+        const bool headerFits = FitsWholeTraces(layout, headerBytes, headerSamples);
+        if (binaryFits && headerFits) {
+            return Fail(problem,
+                        ZelSegy::tr("the binary header gives %1 samples per trace and the first "
+                                    "trace header %2; both fit the file length")
+                            .arg(binarySamples)
+                            .arg(headerSamples),
+                        samplesAt, SamplesOverride);
+        }
+        if (headerFits) {
+            NoteHeaderSamples(layout, headerSamples, binarySamples);
+            layout.SamplesPerTrace = headerSamples;
+        }
+    }
+    if (layout.SamplesPerTrace == 0) {
+        return Fail(problem, ZelSegy::tr("the binary header gives zero samples per trace"),
+                    TextHeaderBytes + SamplesPerTraceAt, SamplesOverride);
+    }
+    layout.TraceBytes = headerBytes + layout.SamplesPerTrace * layout.Format->Bytes;
+    const qint64 dataBytes = layout.DataEnd - layout.DataOffset;
+    if (dataBytes % layout.TraceBytes != 0) {
+        return Fail(problem,
+                    ZelSegy::tr("the file length is not the headers plus whole traces of %1 "
+                                "bytes: %2 bytes left over")
+                        .arg(layout.TraceBytes)
+                        .arg(dataBytes % layout.TraceBytes),
+                    layout.DataEnd - dataBytes % layout.TraceBytes, SamplesOverride);
+    }
+    layout.Traces = dataBytes / layout.TraceBytes;
+    return true;
+}
+
+// Walks the traces one by one, each as long as its own header says: its
+// sample count (the binary header's where it gives none) and, when a trace
+// may have several additional headers, their count in the first of them.
+// Traces that all turn out alike are laid out as of fixed length.
+bool WalkTraces(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
+{
+    std::vector<TracePlace> traces;
+    for (qint64 at = layout.DataOffset; at < layout.DataEnd;) {
+        const qint64 index = static_cast<qint64>(traces.size());
+        const auto cutShort = [&] {
+            return Fail(problem,
+                        ZelSegy::tr("trace %1 at byte %2 is cut short by the end of the traces")
+                            .arg(index + 1)
+                            .arg(at),
+                        at, SamplesOverride);
+        };
+        char field[2];
+        if (at + TraceHeaderBytes > layout.DataEnd)
+            return cutShort();
+        if (!ReadAt(file, at + TraceSamplesAt, field, 2, problem))
+            return false;
+        TracePlace trace{at, TraceHeaderBytes * (1 + layout.ExtraTraceHeaders),
+                         static_cast<qint64>(ReadUnsigned(field, 2, layout.Order))};
+        if (trace.Samples == 0)
+            trace.Samples = layout.SamplesPerTrace;
+        if (layout.ExtraTraceHeaders > 1) {
+            if (at + 2 * TraceHeaderBytes > layout.DataEnd)
+                return cutShort();
+            if (!ReadAt(file, at + TraceHeaderBytes + ExtraHeadersOfTraceAt, field, 2, problem))
+                return false;
+            const auto extra = static_cast<qint64>(ReadUnsigned(field, 2, layout.Order));
+            if (extra >= 1 && extra < layout.ExtraTraceHeaders)
+                trace.HeaderBytes = TraceHeaderBytes * (1 + extra);
+        }
+        if (trace.Samples == 0) {
+            return Fail(problem,
+                        ZelSegy::tr("trace %1 at byte %2 has no samples").arg(index + 1).arg(at),
+                        at + TraceSamplesAt, SamplesOverride);
+        }
+        if (at + trace.HeaderBytes + trace.Samples * layout.Format->Bytes > layout.DataEnd)
+            return cutShort();
+        at += trace.HeaderBytes + trace.Samples * layout.Format->Bytes;
+        traces.push_back(trace);
+    }
+    layout.Traces = static_cast<qint64>(traces.size());
+    const auto differs = [&traces](const TracePlace& trace) {
+        return trace.Samples != traces.front().Samples ||
+               trace.HeaderBytes != traces.front().HeaderBytes;
+    };
+    if (traces.empty() || std::none_of(traces.begin(), traces.end(), differs)) {
+        if (!traces.empty()) {
+            layout.SamplesPerTrace = traces.front().Samples;
+            layout.ExtraTraceHeaders = traces.front().HeaderBytes / TraceHeaderBytes - 1;
+        }
+        layout.TraceBytes = TraceHeaderBytes * (1 + layout.ExtraTraceHeaders) +
+                            layout.SamplesPerTrace * layout.Format->Bytes;
+        return true;
+    }
+    layout.FixedLength = false;
+    layout.Walked = std::move(traces);
+    return true;
+}
+
+// Whether the second or the last trace header, where a fixed length puts
+// them, gives a sample count of its own.
+bool TraceHeadersDisagree(QIODevice& file, const SegyLayout& layout)
+{
+    for (const qint64 index : {qint64{1}, layout.Traces - 1}) {
+        if (index < 1 || index >= layout.Traces)
+            continue;
+        char field[2];
+        SegyFinding unused;
+        if (!ReadAt(file, layout.Trace(index).Offset + TraceSamplesAt, field, 2, unused))
+            return false;
+        const auto samples = static_cast<qint64>(ReadUnsigned(field, 2, layout.Order));
+        if (samples != 0 && samples != layout.SamplesPerTrace)
+            return true;
+    }
+    return false;
+}
+
+bool ReadSegy(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& layout,
+              SegyFinding& problem)
+{
+    if (layout.FileBytes < FileHeaderBytes) {
+        return Fail(problem, ZelSegy::tr("%1 bytes, shorter than the %2 bytes of the file headers")
+                                 .arg(layout.FileBytes)
+                                 .arg(FileHeaderBytes));
+    }
+    QByteArray headers(static_cast<int>(FileHeaderBytes), '\0');
+    if (!ReadAt(file, 0, headers.data(), FileHeaderBytes, problem))
+        return false;
+    layout.TextHeader = headers.left(static_cast<int>(TextHeaderBytes));
+    const char* binary = headers.constData() + TextHeaderBytes;
+    if (!DetectOrder(binary, overrides, layout, problem))
+        return false;
+    ReadRevision(binary, layout);
+    layout.SampleInterval =
+        static_cast<double>(ReadUnsigned(binary + SampleIntervalAt, 2, layout.Order));
+    layout.SamplesPerTrace =
+        static_cast<qint64>(ReadUnsigned(binary + SamplesPerTraceAt, 2, layout.Order));
+    qint64 firstTrace = 0;
+    if (layout.RevisionMajor >= 2 && !ReadRevisionTwo(binary, layout, firstTrace, problem))
+        return false;
+    if (layout.RevisionMajor >= 1)
+        layout.FixedLength = ReadUnsigned(binary + FixedLengthAt, 2, layout.Order) != 0;
+    if (overrides.SamplesPerTrace != 0) {
+        layout.SamplesPerTrace = overrides.SamplesPerTrace;
+        layout.FixedLength = true;
+    }
+    // A signed field: -1 stands for a count ended by a stanza.
+    const qint64 extended = ReadSigned(binary + ExtendedHeadersAt, 2, layout.Order);
+    if (extended == -1) {
+        if (!CountVariableHeaders(file, layout, problem))
+            return false;
+    } else if (extended < 0) {
+        return Fail(problem, ZelSegy::tr("%1 extended textual headers").arg(extended),
+                    TextHeaderBytes + ExtendedHeadersAt);
+    } else {
+        layout.ExtendedHeaders = extended;
+    }
+    layout.DataOffset = FileHeaderBytes + layout.ExtendedHeaders * TextHeaderBytes;
+    if (layout.FileBytes < layout.DataOffset) {
+        return Fail(problem, ZelSegy::tr("%1 bytes, shorter than its %2 extended textual headers")
+                                 .arg(layout.FileBytes)
+                                 .arg(layout.ExtendedHeaders));
+    }
+    if (firstTrace != 0) {
+        if (firstTrace < layout.DataOffset) {
+            return Fail(problem,
+                        ZelSegy::tr("the first trace is said to start at byte %1, inside the "
+                                    "file headers")
+                            .arg(firstTrace),
+                        TextHeaderBytes + FirstTraceAt);
+        }
+        layout.DataOffset = firstTrace;
+    }
+    layout.DataEnd = layout.FileBytes - layout.TrailerStanzas * TextHeaderBytes;
+    if (layout.DataEnd < layout.DataOffset) {
+        return Fail(problem,
+                    ZelSegy::tr("%1 trailer stanzas do not fit after the file headers")
+                        .arg(layout.TrailerStanzas),
+                    TextHeaderBytes + TrailerStanzasAt);
+    }
+    if (!layout.FixedLength || layout.ExtraTraceHeaders > 1)
+        return WalkTraces(file, layout, problem);
+    SegyLayout fixed = layout;
+    const bool fixedFits = SettleFixedLength(file, overrides, fixed, problem);
+    if (fixedFits && (overrides.SamplesPerTrace != 0 || !TraceHeadersDisagree(file, fixed))) {
+        layout = std::move(fixed);
+        return true;
+    }
+    // Trace headers that disagree with the binary header, or among
+    // themselves, may still chain up to the end of the traces.
+    SegyLayout walked = layout;
+    SegyFinding walkProblem;
+    if (overrides.SamplesPerTrace == 0 && WalkTraces(file, walked, walkProblem)) {
+        if (!walked.FixedLength) {
+            walked.Notes << SegyFinding{ZelSegy::tr("traces differ in length; each is read as "
+                                                    "long as its header says"),
+                                        walked.DataOffset, SamplesOverride};
+        } else if (walked.SamplesPerTrace != layout.SamplesPerTrace) {
+            NoteHeaderSamples(walked, walked.SamplesPerTrace, layout.SamplesPerTrace);
+        }
+        layout = std::move(walked);
+        return true;
+    }
+    if (!fixedFits)
+        return false;
+    layout = std::move(fixed);
+    return true;
+}
+
+// SU traces: 240-byte headers and IEEE samples in the same byte order,
+// nothing before them. The order is the one in which the first trace's
+// sample count lays the file out as whole traces with the last trace's
+// header agreeing.
+bool ReadSeismicUnix(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& layout)
+{
+    char first[TraceHeaderBytes];
+    SegyFinding unused;
+    if (layout.FileBytes < TraceHeaderBytes || !ReadAt(file, 0, first, TraceHeaderBytes, unused))
+        return false;
+    for (const ByteOrder order : {ByteOrder::BigEndian, ByteOrder::LittleEndian}) {
+        if (overrides.Order && *overrides.Order != order)
+            continue;
+        const auto samples =
+            overrides.SamplesPerTrace != 0
+                ? overrides.SamplesPerTrace
+                : static_cast<qint64>(ReadUnsigned(first + TraceSamplesAt, 2, order));
+        const qint64 traceBytes = TraceHeaderBytes + 4 * samples;
+        if (samples == 0 || layout.FileBytes % traceBytes != 0)
+            continue;
+        char last[2];
+        if (!ReadAt(file, layout.FileBytes - traceBytes + TraceSamplesAt, last, 2, unused) ||
+            (overrides.SamplesPerTrace == 0 && std::memcmp(last, first + TraceSamplesAt, 2) != 0))
+            continue;
+        layout.Kind = FileKind::SeismicUnix;
+        layout.Order = order;
+        layout.Format = FindSampleFormat(IeeeFloatCode);
+        layout.SampleInterval =
+            static_cast<double>(ReadUnsigned(first + TraceIntervalAt, 2, order));
+        layout.SamplesPerTrace = samples;
+        layout.TraceBytes = traceBytes;
+        layout.DataEnd = layout.FileBytes;
+        layout.Traces = layout.FileBytes / traceBytes;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TracePlace SegyLayout::Trace(qint64 index) const
+{
+    if (!FixedLength)
+        return Walked[static_cast<size_t>(index)];
+    return {DataOffset + index * TraceBytes, TraceBytes - SamplesPerTrace * Format->Bytes,
+            SamplesPerTrace};
+}
+
+bool ReadLayout(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& layout,
+                SegyFinding& problem)
+{
+    SegyLayout segy;
+    segy.FileBytes = file.size();
+    if (ReadSegy(file, overrides, segy, problem)) {
+        layout = std::move(segy);
+        return true;
+    }
+    // A file whose headers are no SEG-Y file's may be SU traces, unless the
+    // caller gave a format code, which SU files do not have.
+    SegyLayout su;
+    su.FileBytes = segy.FileBytes;
+    if (overrides.FormatCode != 0 || !ReadSeismicUnix(file, overrides, su))
+        return false;
+    layout = std::move(su);
+    return true;
+}
+
+} // namespace zel

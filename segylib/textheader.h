@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
+#ifndef TEXTHEADER_H
+#define TEXTHEADER_H
+
+/**
+ * @file
+ * A SEG-Y textual header decoded for display.
+ */
+
+#include "zelsegy_export.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace zel {
+
+/// A textual header decoded for display: 40 lines of 80 printable ASCII
+/// characters, whatever the file holds.
+struct TextHeader
+{
+    bool Ebcdic = true; ///< whether the file holds it in EBCDIC
+    QStringList Lines;  ///< the 40 lines
+};
+
+/// Decodes the 3200 bytes of a textual header, telling EBCDIC from ASCII by
+/// which of the two reads as more text. Bytes that stand for no printable
+/// character read as ".".
+ZELSEGY_EXPORT TextHeader DecodeTextHeader(QByteArray bytes);
+
+} // namespace zel
+
+#endif

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
+#ifndef ZELSEGY_H
+#define ZELSEGY_H
+
+/**
+ * @file
+ * The SEG-Y library: opens SEG-Y and SU files, works out where their
+ * headers, traces and trailer lie, and decodes their samples to floats.
+ * Problems are reported as data (what, where, and the override that reads
+ * the file anyway). It needs QtCore and the conversion library alone.
+ */
+
+#include "segyformat.h"
+#include "segylayout.h"
+#include "textheader.h"
+#include "zelsegy_export.h"
+
+namespace zel {
+
+/// Installs the catalogue of the library's texts for the user's language,
+/// once a QCoreApplication exists. False when there is none for it.
+ZELSEGY_EXPORT bool InstallSegyTranslation();
+
+} // namespace zel
+
+#endif

@@ -1,0 +1,257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>SegyTool</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more information.</source>
+        <translation>&apos;%1 --help&apos; zeigt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>write failed</source>
+        <translation>Schreiben fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the file name is empty</source>
+        <translation>der Dateiname ist leer</translation>
+    </message>
+    <message>
+        <source>scanning</source>
+        <translation>lese</translation>
+    </message>
+    <message>
+        <source>the output file name is empty</source>
+        <translation>der Name der Ausgabedatei ist leer</translation>
+    </message>
+    <message>
+        <source>samples are format %1 (%2); only IBM (1) and IEEE (5) floating point convert</source>
+        <translation>die Samples haben Format %1 (%2); nur IBM- (1) und IEEE-Gleitkommazahlen (5) lassen sich umwandeln</translation>
+    </message>
+    <message>
+        <source>samples are already format %1; copied unchanged</source>
+        <translation>die Samples haben schon Format %1; unverändert kopiert</translation>
+    </message>
+    <message>
+        <source>converting</source>
+        <translation>wandle um</translation>
+    </message>
+    <message>
+        <source>Inspects SEG-Y files and converts their samples between IBM and IEEE
+floating point.
+
+Commands:
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
+        <translation>Untersucht SEG-Y-Dateien und wandelt ihre Samples zwischen IBM- und
+IEEE-Gleitkommazahlen um.
+
+Befehle:
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
+    </message>
+    <message>
+        <source>info: print one JSON object.</source>
+        <translation>info: ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <source>info: read every sample; report minimum, maximum, RMS and rare IBM words.</source>
+        <translation>info: jedes Sample lesen; Minimum, Maximum, RMS und seltene IBM-Wörter melden.</translation>
+    </message>
+    <message>
+        <source>convert: target sample format.</source>
+        <translation>convert: Ziel-Sample-Format.</translation>
+    </message>
+    <message>
+        <source>Show no progress line.</source>
+        <translation>Keine Fortschrittszeile zeigen.</translation>
+    </message>
+    <message>
+        <source>info or convert</source>
+        <translation>info oder convert</translation>
+    </message>
+    <message>
+        <source>FILE, or IN and OUT</source>
+        <translation>DATEI, oder EIN und AUS</translation>
+    </message>
+    <message>
+        <source>files...</source>
+        <translation>Dateien...</translation>
+    </message>
+    <message>
+        <source>info takes one FILE</source>
+        <translation>info braucht eine DATEI</translation>
+    </message>
+    <message>
+        <source>--to belongs to convert</source>
+        <translation>--to gehört zu convert</translation>
+    </message>
+    <message>
+        <source>convert takes IN and OUT</source>
+        <translation>convert braucht EIN und AUS</translation>
+    </message>
+    <message>
+        <source>--json and --scan belong to info</source>
+        <translation>--json und --scan gehören zu info</translation>
+    </message>
+    <message>
+        <source>convert needs --to ieee or --to ibm</source>
+        <translation>convert braucht --to ieee oder --to ibm</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>byte order</source>
+        <translation>Bytereihenfolge</translation>
+    </message>
+    <message>
+        <source>revision</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>sample format</source>
+        <translation>Sample-Format</translation>
+    </message>
+    <message>
+        <source>sample interval</source>
+        <translation>Sample-Intervall</translation>
+    </message>
+    <message>
+        <source>samples per trace</source>
+        <translation>Samples je Spur</translation>
+    </message>
+    <message>
+        <source>traces</source>
+        <translation>Spuren</translation>
+    </message>
+    <message>
+        <source>extended textual headers</source>
+        <translation>erweiterte Text-Header</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>samples read</source>
+        <translation>gelesene Samples</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>rms</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>unnormalised words</source>
+        <translation>nicht normalisierte Wörter</translation>
+    </message>
+    <message>
+        <source>dirty zeros</source>
+        <translation>unsaubere Nullen</translation>
+    </message>
+    <message>
+        <source>beyond float range</source>
+        <translation>außerhalb des float-Bereichs</translation>
+    </message>
+    <message>
+        <source>infinities and NaNs</source>
+        <translation>Unendlich und NaN</translation>
+    </message>
+    <message>
+        <source>textual header (%1):
+</source>
+        <translation>Text-Header (%1):
+</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>file ended early</source>
+        <translation>Datei endet zu früh</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>SU files have no format code to convert to; only SEG-Y files convert</source>
+        <translation>SU-Dateien haben keinen Formatcode, in den umgewandelt werden könnte; nur SEG-Y-Dateien werden umgewandelt</translation>
+    </message>
+    <message>
+        <source>Read the file in this byte order.</source>
+        <translation>Die Datei in dieser Bytereihenfolge lesen.</translation>
+    </message>
+    <message>
+        <source>Read the samples as this format code.</source>
+        <translation>Die Abtastwerte als diesen Formatcode lesen.</translation>
+    </message>
+    <message>
+        <source>Read every trace as N samples long.</source>
+        <translation>Jede Spur als N Abtastwerte lang lesen.</translation>
+    </message>
+    <message>
+        <source>--endian takes big or little</source>
+        <translation>--endian nimmt big oder little</translation>
+    </message>
+    <message>
+        <source>--format takes a sample format code of the standard</source>
+        <translation>--format nimmt einen Formatcode des Standards</translation>
+    </message>
+    <message>
+        <source>--samples takes a count above zero</source>
+        <translation>--samples nimmt eine Anzahl über null</translation>
+    </message>
+    <message>
+        <source> (byte %1)</source>
+        <translation> (Byte %1)</translation>
+    </message>
+    <message>
+        <source>; %1 reads it otherwise</source>
+        <translation>; %1 liest sie anders</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>varying</source>
+        <translation>wechselnd</translation>
+    </message>
+    <message>
+        <source>additional trace headers</source>
+        <translation>zusätzliche Spurköpfe</translation>
+    </message>
+    <message>
+        <source>first trace at byte</source>
+        <translation>erste Spur bei Byte</translation>
+    </message>
+    <message>
+        <source>trailer stanzas</source>
+        <translation>Nachspann-Abschnitte</translation>
+    </message>
+</context>
+</TS>
