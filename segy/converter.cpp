@@ -4,14 +4,17 @@
 #include "converter.h"
 
 #include "progress.h"
+#include "tooltexts.h"
 #include "tracestream.h"
 
 #include <zelfunctions.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
+#include <memory>
 
 using namespace zel;
 
@@ -39,17 +42,51 @@ void ConvertWords(char* words, qint64 count, int targetCode, ByteOrder order)
     }
 }
 
-bool Write(QSaveFile& out, const char* bytes, qint64 count, QString& problem)
+// Writes all `count` bytes. A short write leaves its reason (a full disk,
+// the file size limit) to the next call, which fails with it.
+bool Write(QFileDevice& out, const char* bytes, qint64 count, QString& problem)
 {
-    if (out.write(bytes, count) == count)
-        return true;
-    problem = out.errorString();
-    return false;
+    while (count > 0) {
+        const qint64 written = out.write(bytes, count);
+        if (written <= 0) {
+            problem = out.errorString();
+            return false;
+        }
+        bytes += written;
+        count -= written;
+    }
+    return true;
+}
+
+// The output: an existing one that is no regular file (a device, a FIFO, a
+// link to one) is written directly, since it can neither be replaced nor
+// must be; any other is written to a temporary file beside it, renamed into
+// place when complete.
+std::unique_ptr<QFileDevice> OpenOutput(const QString& outPath, ConversionFailure& failure)
+{
+    const QFileInfo info(outPath);
+    if (info.exists() && !info.isFile()) {
+        auto device = std::make_unique<QFile>(outPath);
+        if (device->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return device;
+        failure = {outPath, device->errorString()};
+        return nullptr;
+    }
+    auto file = std::make_unique<QSaveFile>(outPath);
+    if (file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file;
+    failure = {outPath, file->errorString()};
+    // What failed is the temporary file, unless the output itself is locked.
+    if (!info.exists() || info.isWritable()) {
+        failure.Problem = SegyTool::tr("no temporary file can be created in %1: %2")
+                              .arg(info.absolutePath(), file->errorString());
+    }
+    return nullptr;
 }
 
 // Copies the bytes from `from` to `to` of `in`, with the format code set
 // when they hold it.
-bool CopyBytes(QFile& in, QSaveFile& out, const SegyLayout& layout, qint64 from, qint64 to,
+bool CopyBytes(QFile& in, QFileDevice& out, const SegyLayout& layout, qint64 from, qint64 to,
                int targetCode, ConversionFailure& failure)
 {
     if (!in.seek(from)) {
@@ -81,11 +118,10 @@ bool CopyBytes(QFile& in, QSaveFile& out, const SegyLayout& layout, qint64 from,
 bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, int targetCode,
                  Progress& progress, ConversionFailure& failure)
 {
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly)) {
-        failure = {outPath, out.errorString()};
+    const std::unique_ptr<QFileDevice> output = OpenOutput(outPath, failure);
+    if (output == nullptr)
         return false;
-    }
+    QFileDevice& out = *output;
     if (!CopyBytes(in, out, layout, 0, layout.DataOffset, targetCode, failure))
         return false;
     const bool converting = layout.Format->Code != targetCode;
@@ -104,7 +140,8 @@ bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, in
     }
     if (!CopyBytes(in, out, layout, layout.DataEnd, layout.FileBytes, targetCode, failure))
         return false;
-    if (!out.commit()) {
+    auto* replacement = qobject_cast<QSaveFile*>(output.get());
+    if (replacement != nullptr ? !replacement->commit() : !out.flush()) {
         failure = {outPath, out.errorString()};
         return false;
     }

@@ -19,7 +19,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 using namespace zel;
 
@@ -78,7 +82,7 @@ int WriteOut(const QByteArray& bytes)
 {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
-        return Fail(SegyTool::tr("standard output"), SegyTool::tr("write failed"));
+        return Fail(SegyTool::tr("standard output"), QString::fromLocal8Bit(std::strerror(errno)));
     return Success;
 }
 
@@ -88,6 +92,14 @@ bool OpenSegy(const QString& path, const LayoutOverrides& overrides, QFile& file
 {
     if (path.isEmpty()) {
         problem = SegyTool::tr("the file name is empty");
+        return false;
+    }
+    // Pipes, sockets and character devices would block or could not be
+    // read twice; a block device holds a file like a disk does.
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode) &&
+        !S_ISBLK(status.st_mode)) {
+        problem = SegyTool::tr("not a regular file; zel-segy reads files it can seek in");
         return false;
     }
     file.setFileName(path);
@@ -180,8 +192,14 @@ int main(int argc, char** argv)
         "  info FILE       byte order, revision, sample format, interval, samples per\n"
         "                  trace, traces, extended headers and the textual header\n"
         "  convert IN OUT  copies IN to OUT with every sample converted (needs --to)"));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    // Not Qt's own help option, which would advertise --help-all, nor its
+    // printing, which would not see a failed write.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        SegyTool::tr("Show this help and exit."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")},
+                                           SegyTool::tr("Show the version and exit."));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
     const QCommandLineOption jsonOption(QStringLiteral("json"),
                                         SegyTool::tr("info: print one JSON object."));
     const QCommandLineOption scanOption(
@@ -209,10 +227,17 @@ int main(int argc, char** argv)
                                  SegyTool::tr("files..."));
     if (!parser.parse(QCoreApplication::arguments()))
         return Usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(Success);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+    if (parser.isSet(helpOption))
+        return WriteOut(parser.helpText().toLocal8Bit());
+    if (parser.isSet(versionOption)) {
+        return WriteOut(QStringLiteral("%1 %2\n")
+                            .arg(QLatin1String(ProgramName), QCoreApplication::applicationVersion())
+                            .toLocal8Bit());
+    }
+    for (const QCommandLineOption& option : {toOption, endianOption, formatOption, samplesOption}) {
+        if (parser.values(option).size() > 1)
+            return Usage(SegyTool::tr("--%1 given more than once").arg(option.names().constLast()));
+    }
 
     LayoutOverrides overrides;
     const QString endian = parser.value(endianOption);
@@ -235,6 +260,9 @@ int main(int argc, char** argv)
 
     QStringList arguments = parser.positionalArguments();
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (arguments.contains(QLatin1String("-")))
+        return Usage(SegyTool::tr("standard input and output are not read or written yet; name a "
+                                  "file"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
     if (command == QLatin1String("info")) {
         if (arguments.size() != 1)

@@ -12,10 +12,6 @@
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <source>write failed</source>
-        <translation>Schreiben fehlgeschlagen</translation>
-    </message>
-    <message>
         <source>the file name is empty</source>
         <translation>der Dateiname ist leer</translation>
     </message>
@@ -252,6 +248,30 @@ Befehle:
     <message>
         <source>trailer stanzas</source>
         <translation>Nachspann-Abschnitte</translation>
+    </message>
+    <message>
+        <source>no temporary file can be created in %1: %2</source>
+        <translation>in %1 kann keine temporäre Datei angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file; zel-segy reads files it can seek in</source>
+        <translation>keine reguläre Datei; zel-segy liest Dateien, in denen es springen kann</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>--%1 given more than once</source>
+        <translation>--%1 mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>standard input and output are not read or written yet; name a file</source>
+        <translation>Standardein- und -ausgabe werden noch nicht gelesen oder geschrieben; bitte eine Datei nennen</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 """zel-segy as its users meet it: files built here, by a small generator and
 by segyio as an independent writer, and its outputs checked byte for byte
 and, through segyio as an independent reader, sample for sample."""
-import json, math, os, random, re, resource, signal, struct, subprocess, sys, tempfile, unittest
+import json, math, os, random, re, resource, signal, stat, struct, subprocess, sys, tempfile, threading, unittest
 
 try:
     import numpy as np
@@ -290,7 +290,9 @@ class ZelSegy(unittest.TestCase):
                 (["info", "--to", "ibm", "f"], 2, "", None), (["convert", "--to", "float", "a", "b"], 2, "", None),
                 (["--bogus"], 2, "", None), (["info", "-platform", "xcb", "f"], 2, "Unknown option 'platform'", None),
                 (["info", ""], 1, r"\Azel-segy: the file name is empty\n\Z", None),
-                (["--help"], 0, "", None), (["--version"], 0, "", None),
+                (["info", "--endian", "big", "--endian", "little", "f"], 2, "--endian given more than once", None),
+                (["convert", "--to", "ieee", "a", "-"], 2, "standard input and output", None),
+                (["--help"], 0, r"\A(?!(.|\n)*--help-all)", None), (["--version"], 0, r"\Azel-segy 5", None),
                 (["--help"], 0, r"Optionen:(.|\n)*info: ein JSON-Objekt ausgeben", "de_DE.UTF-8")):
             with self.subTest(args=args, lang=lang):
                 result = run(*args, lang=lang)
@@ -308,9 +310,45 @@ class ZelSegy(unittest.TestCase):
             f.write(b"old")
         result = run("convert", "--to", "ieee", src, out, limit=64 * 1024)
         self.assertEqual(result.returncode, 1)
-        self.assertRegex(result.stderr, r"\Azel-segy: %s: [^\n]+\n\Z" % out)
+        self.assertRegex(result.stderr, r"\Azel-segy: %s: File too large\n\Z" % out)
         self.assertEqual(read(out), b"old")
         self.assertEqual(sorted(os.listdir(self.dir.name)), ["in.sgy", "out.sgy"])
+
+    def test_outputs_and_inputs_that_are_not_files(self):
+        # A device or a FIFO named as OUT is written, never replaced; a FIFO
+        # as input is refused at once; what fails says why, of the file it concerns.
+        src, device, fifo, copy = self.path("in.sgy"), self.path("null"), self.path("fifo"), self.path("copy.sgy")
+        make_segy(src)
+        try:  # a node of its own where root may make one, so that a fault replaces none of the system's
+            os.mknod(device, stat.S_IFCHR | 0o666, os.makedev(1, 3))
+        except PermissionError:
+            os.symlink("/dev/null", device)
+        self.assertEqual(run("convert", "--to", "ieee", src, device).returncode, 0)
+        self.assertTrue(stat.S_ISCHR(os.stat(device).st_mode))
+        os.mkfifo(fifo)
+        received = []
+        reader = threading.Thread(target=lambda: received.append(read(fifo)))
+        reader.start()
+        result = run("convert", "--to", "ieee", src, fifo)
+        reader.join()
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertTrue(stat.S_ISFIFO(os.stat(fifo).st_mode))
+        self.assertEqual(run("convert", "--to", "ieee", src, copy).returncode, 0)
+        self.assertEqual(received, [read(copy)])
+        result = run("info", fifo)
+        self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: %s: not a regular file; zel-segy reads files it can seek in\n" % fifo))
+        result = run("convert", "--to", "ieee", src, "/dev/full")
+        self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: /dev/full: No space left on device\n"))
+        with open("/dev/full", "w") as full:
+            result = subprocess.run([TOOL, "--help"], stdout=full, stderr=subprocess.PIPE, text=True)
+        self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: standard output: No space left on device\n"))
+        if os.geteuid() != 0:  # permissions do not bind root
+            os.chmod(self.dir.name, 0o555)
+            try:
+                result = run("convert", "--to", "ieee", src, copy)
+            finally:
+                os.chmod(self.dir.name, 0o755)
+            self.assertIn("no temporary file can be created in %s" % self.dir.name, result.stderr)
 
     def test_in_place_and_already_converted(self):
         src, same, other = self.path("in.sgy"), self.path("same.sgy"), self.path("other.sgy")
