@@ -3,6 +3,7 @@
 
 #include "converter.h"
 
+#include "ibmword.h"
 #include "progress.h"
 #include "tooltexts.h"
 #include "tracestream.h"
@@ -24,6 +25,22 @@ constexpr qint64 HeaderCopyBytes = qint64{1} << 20;
 
 constexpr ByteOrder HostOrder =
     Q_BYTE_ORDER == Q_BIG_ENDIAN ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
+
+// Counts the words that the conversion to `targetCode` cannot keep.
+void CountLosses(const char* words, qint64 count, int targetCode, ByteOrder order,
+                 ConversionCounts& counts)
+{
+    for (qint64 i = 0; i < count; ++i) {
+        const auto word = static_cast<quint32>(ReadUnsigned(words + 4 * i, 4, order));
+        if (targetCode == IbmFloatCode) {
+            counts.NonFinite += (word & 0x7F800000) == 0x7F800000 ? 1 : 0;
+        } else if ((word & 0xFFFFFF) != 0) {
+            const int power = IbmLeadingPower(word);
+            counts.Saturated += power >= 128 ? 1 : 0;
+            counts.Flushed += power < -149 ? 1 : 0;
+        }
+    }
+}
 
 // Converts `count` float sample words in place, in the file's byte order.
 void ConvertWords(char* words, qint64 count, int targetCode, ByteOrder order)
@@ -116,7 +133,7 @@ bool CopyBytes(QFile& in, QFileDevice& out, const SegyLayout& layout, qint64 fro
 } // namespace
 
 bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, int targetCode,
-                 Progress& progress, ConversionFailure& failure)
+                 Progress& progress, ConversionCounts& counts, ConversionFailure& failure)
 {
     const std::unique_ptr<QFileDevice> output = OpenOutput(outPath, failure);
     if (output == nullptr)
@@ -126,8 +143,10 @@ bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, in
         return false;
     const bool converting = layout.Format->Code != targetCode;
     const SampleRun convert = [&](char* words, qint64 count) {
-        if (converting)
+        if (converting) {
+            CountLosses(words, count, targetCode, layout.Order, counts);
             ConvertWords(words, count, targetCode, layout.Order);
+        }
     };
     bool writeFailed = false;
     const ChunkSink write = [&](const char* bytes, qint64 count, QString& problem) {

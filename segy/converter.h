@@ -11,6 +11,17 @@ class QFile;
 class Progress;
 
 // Where a conversion failed: the file concerned and the problem.
+// The samples whose value the target format could not hold.
+struct ConversionCounts
+{
+    // IBM to IEEE: beyond the float range, saturated to the largest float;
+    // below its smallest, truncated to zero.
+    qint64 Saturated = 0;
+    qint64 Flushed = 0;
+    // IEEE to IBM: infinities and NaNs, written as the largest IBM values.
+    qint64 NonFinite = 0;
+};
+
 struct ConversionFailure
 {
     QString File;
@@ -26,7 +37,8 @@ struct ConversionFailure
 // on failure any existing file there is left untouched and nothing partial
 // remains; `outPath` may name `in` itself. An existing `outPath` that is no
 // regular file (a device, a FIFO) is written directly, never replaced.
+// `counts` gets the samples whose value could not be kept.
 bool ConvertFile(QFile& in, const zel::SegyLayout& layout, const QString& outPath, int targetCode,
-                 Progress& progress, ConversionFailure& failure);
+                 Progress& progress, ConversionCounts& counts, ConversionFailure& failure);
 
 #endif

@@ -167,10 +167,25 @@ int RunConvert(const QString& inPath, const QString& outPath, const LayoutOverri
                    SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
     }
     Progress progress(showProgress, SegyTool::tr("converting"), layout.FileBytes);
+    ConversionCounts counts;
     ConversionFailure failure;
-    const bool converted = ConvertFile(in, layout, outPath, targetCode, progress, failure);
+    const bool converted = ConvertFile(in, layout, outPath, targetCode, progress, counts, failure);
     progress.Finish();
-    return converted ? Success : Fail(failure.File, failure.Problem);
+    if (!converted)
+        return Fail(failure.File, failure.Problem);
+    if (counts.Saturated + counts.Flushed > 0) {
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("%1 samples beyond the float range became the largest float, "
+                                "%2 below its smallest became zero")
+                       .arg(counts.Saturated)
+                       .arg(counts.Flushed));
+    }
+    if (counts.NonFinite > 0) {
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("%1 infinities and NaNs became the largest IBM values")
+                       .arg(counts.NonFinite));
+    }
+    return Success;
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "samplestats.h"
 
+#include "ibmword.h"
+
 #include <zelfunctions.h>
 
 #include <algorithm>
@@ -15,16 +17,6 @@ namespace {
 
 // IBM words converted per call of the library.
 constexpr qint64 IbmBatch = 4096;
-
-// Whether the IBM word's value is 2^128 or more: its leading one bit,
-// 4 * (exponent - 64) - 24 + position in the fraction, is at 128 or above.
-bool BeyondFloatRange(quint32 exponent, quint32 fraction)
-{
-    int top = 23;
-    while ((fraction >> top) == 0)
-        --top;
-    return 4 * (static_cast<int>(exponent) - 64) - 24 + top >= 128;
-}
 
 } // namespace
 
@@ -47,7 +39,7 @@ void SampleStats::Add(const char* words, qint64 count, const SampleFormat& forma
                 const quint32 fraction = word & 0xFFFFFF;
                 if (fraction == 0)
                     DirtyZeros += exponent != 0 ? 1 : 0;
-                else if (BeyondFloatRange(exponent, fraction))
+                else if (IbmLeadingPower(word) >= 128)
                     ++BeyondFloat;
                 Unnormalised += fraction != 0 && fraction < 0x100000 ? 1 : 0;
                 value = values[i];

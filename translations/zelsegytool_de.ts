@@ -273,5 +273,13 @@ Befehle:
         <source>standard input and output are not read or written yet; name a file</source>
         <translation>Standardein- und -ausgabe werden noch nicht gelesen oder geschrieben; bitte eine Datei nennen</translation>
     </message>
+    <message>
+        <source>%1 samples beyond the float range became the largest float, %2 below its smallest became zero</source>
+        <translation>%1 Abtastwerte jenseits des float-Bereichs wurden zum größten float, %2 unter seinem kleinsten wurden null</translation>
+    </message>
+    <message>
+        <source>%1 infinities and NaNs became the largest IBM values</source>
+        <translation>%1 Unendlichkeiten und NaNs wurden zu den größten IBM-Werten</translation>
+    </message>
 </context>
 </TS>

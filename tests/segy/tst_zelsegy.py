@@ -222,9 +222,18 @@ class ZelSegy(unittest.TestCase):
                 scan = json.loads(run("info", "--json", "--scan", self.path("in.sgy")).stdout)["scan"]
                 self.assertEqual((scan["unnormalised"], scan["dirty_zeros"], scan["beyond_float_range"],
                                   scan["minimum"], scan["maximum"]), (1, 1, 1, -1.0, float(FLT_MAX)))
-                self.assertEqual(run("convert", "--to", "ieee", self.path("in.sgy"), self.path("out.sgy")).returncode, 0)
+                result = run("convert", "--to", "ieee", self.path("in.sgy"), self.path("out.sgy"))
+                self.assertEqual(result.returncode, 0)
+                self.assertIn("1 samples beyond the float range became the largest float, 0 below", result.stderr)
                 values, fmt = samples_of(self.path("out.sgy"), order)
                 self.assertEqual((fmt, values[0].tolist()), (5, [6.25, 0, FLT_MAX, -1, 0, 1]))
+        # Below the float range (2^-150), and infinities and NaNs toward IBM.
+        make_segy(self.path("tiny.sgy"), ns=2, traces=1, words=[0x1B400000, 0x1C100000])
+        self.assertIn("0 samples beyond the float range became the largest float, 1 below its smallest",
+                      run("convert", "--to", "ieee", self.path("tiny.sgy"), self.path("out.sgy")).stderr)
+        make_segy(self.path("ieee.sgy"), fmt=5, ns=3, traces=1, words=[math.inf, math.nan, 1.0], packing="f")
+        self.assertIn("2 infinities and NaNs became the largest IBM values",
+                      run("convert", "--to", "ibm", self.path("ieee.sgy"), self.path("out.sgy")).stderr)
 
     def test_scan_decodes_every_width(self):
         # Integers of each width and sign, both IEEE widths, in both byte orders.
