@@ -25,8 +25,10 @@ struct TextHeader
 };
 
 /// Decodes the 3200 bytes of a textual header, telling EBCDIC from ASCII by
-/// which of the two reads as more text. Bytes that stand for no printable
-/// character read as ".".
+/// which of the two reads as more text (letters, digits, spaces,
+/// punctuation, lines starting with "C"). Bytes that stand for no printable
+/// character read as "."; the EBCDIC codes of "#", "|", "{", "}" and "~"
+/// (code pages 037 and 1047) are shown as those characters.
 ZELSEGY_EXPORT TextHeader DecodeTextHeader(QByteArray bytes);
 
 } // namespace zel

@@ -118,6 +118,9 @@ class ZelSegy(unittest.TestCase):
             f.trace = [np.arange(11, dtype=np.float32) * i for i in range(4)]
             f.bin.update(hdt=4000)
         stanza = text_block(["((SEG: EndText))"])
+        # Dot leaders read as ASCII letters; "#|{}~" at their code page 037 codes.
+        dots = ["C%2d CLIENT: ACME OIL %s #1 |{}~" % (i + 1, "." * 50) for i in range(40)]
+        mixed = b"".join(line.ljust(80).encode("ascii" if i % 4 == 0 else "cp037") for i, line in enumerate(dots))
         rows = [  # name, generator arguments, expected fields
             ("peer.sgy", None, dict(byte_order="big-endian", format_code=1, samples_per_trace=11,
                                     traces=4, sample_interval_us=4000, textual_header_encoding="EBCDIC")),
@@ -129,6 +132,9 @@ class ZelSegy(unittest.TestCase):
             ("variable-ext.sgy", dict(ext=[text_block(LINES), stanza], ext_field=-1),
              dict(extended_textual_headers=2, traces=3, textual_header=[l.ljust(80) for l in LINES])),
             ("header-ns.sgy", dict(binary_ns=9), dict(samples_per_trace=8, traces=3)),
+            ("dot-leaders.sgy", dict(text=text_block(dots)),
+             dict(textual_header_encoding="EBCDIC", textual_header=[l.ljust(80) for l in dots])),
+            ("dot-leaders-mixed.sgy", dict(text=mixed), dict(textual_header_encoding="EBCDIC")),
             # Control characters and bytes above ASCII in an ASCII header are shown as ".".
             ("ascii-controls.sgy", dict(text=b"\x00\x1b\x7f\xff" + text_block(LINES, False)[4:]),
              dict(textual_header_encoding="ASCII", textual_header=["...." + LINES[0][4:].ljust(76)] +
