@@ -11,8 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -26,18 +24,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     return 0;
 }
-
-#ifdef ZEL_FUZZ_REPLAY
-// Without libFuzzer: runs the inputs in the files named on the command line,
-// and fails when there is none.
-int main(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        std::ifstream stream(argv[i], std::ios::binary);
-        const std::vector<std::uint8_t> input{std::istreambuf_iterator<char>(stream), {}};
-        LLVMFuzzerTestOneInput(input.data(), input.size());
-    }
-    std::printf("%s: replayed %d inputs\n", argv[0], argc - 1);
-    return argc > 1 ? 0 : 1;
-}
-#endif

@@ -290,6 +290,7 @@ bool WalkTraces(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
                trace.HeaderBytes != traces.front().HeaderBytes;
     };
     if (traces.empty() || std::none_of(traces.begin(), traces.end(), differs)) {
+        layout.FixedLength = true;
         if (!traces.empty()) {
             layout.SamplesPerTrace = traces.front().Samples;
             layout.ExtraTraceHeaders = traces.front().HeaderBytes / TraceHeaderBytes - 1;

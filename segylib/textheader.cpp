@@ -40,8 +40,8 @@ QByteArray AsEbcdic(QByteArray bytes)
     EbcdicToAscii(bytes.data(), static_cast<int>(bytes.size()));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         for (const auto& folded : FoldedByTable) {
-            if (static_cast<unsigned char>(codes[i]) == folded.Code)
-                bytes[i] = folded.Character;
+            if (static_cast<unsigned char>(codes.at(i)) == folded.Code)
+                bytes.data()[i] = folded.Character;
         }
     }
     return bytes;
@@ -54,10 +54,11 @@ qsizetype TextScore(const QByteArray& bytes, const QByteArray& decoded, bool ebc
 {
     qsizetype score = 0;
     for (qsizetype i = 0; i < decoded.size(); ++i) {
-        const auto code = static_cast<unsigned char>(bytes[i]);
-        if (IsText(decoded[i]) && (decoded[i] != '.' || code == (ebcdic ? EbcdicFullStop : '.')))
+        const auto code = static_cast<unsigned char>(bytes.at(i));
+        const char character = decoded.at(i);
+        if (IsText(character) && (character != '.' || code == (ebcdic ? EbcdicFullStop : '.')))
             ++score;
-        if (i % LineLength == 0 && decoded[i] == 'C')
+        if (i % LineLength == 0 && character == 'C')
             score += 20;
     }
     return score;

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
+// Any bytes laid out as a SEG-Y or SU file: the reader must not crash, read
+// outside the file or loop without end; a refusal must say why; a layout it
+// accepts must place its traces one after another inside the file, and
+// their samples and textual header must decode.
+
+#include <zelsegy.h>
+
+#include <QBuffer>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+void Require(bool holds, const char* what)
+{
+    if (!holds) {
+        std::fprintf(stderr, "layout fault: %s\n", what);
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<int>(size));
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
+    zel::SegyLayout layout;
+    zel::SegyFinding problem;
+    if (!zel::ReadLayout(file, {}, layout, problem)) {
+        Require(!problem.What.isEmpty(), "a refusal without a reason");
+        Require(problem.Offset < static_cast<qint64>(size), "a problem placed past the end");
+        return 0;
+    }
+    Require(layout.Format != nullptr, "no sample format");
+    Require(layout.DataOffset <= layout.DataEnd && layout.DataEnd <= layout.FileBytes,
+            "traces outside the file");
+    qint64 next = layout.DataOffset;
+    std::vector<float> values;
+    for (qint64 index = 0; index < layout.Traces; ++index) {
+        const zel::TracePlace trace = layout.Trace(index);
+        Require(trace.Offset == next && trace.HeaderBytes >= zel::TraceHeaderBytes &&
+                    trace.Samples > 0,
+                "a trace out of place");
+        next += trace.HeaderBytes + trace.Samples * layout.Format->Bytes;
+        Require(next <= layout.DataEnd, "a trace past the end of the traces");
+        const qint64 decoded = std::min<qint64>(trace.Samples, 64);
+        values.resize(static_cast<size_t>(decoded));
+        zel::DecodeSamples(bytes.constData() + trace.Offset + trace.HeaderBytes, decoded,
+                           *layout.Format, layout.Order, values.data());
+    }
+    Require(next == layout.DataEnd, "bytes between the last trace and the trailer");
+    if (layout.Kind == zel::FileKind::Segy)
+        Require(zel::DecodeTextHeader(layout.TextHeader).Lines.size() == 40, "a short header");
+    return 0;
+}
