@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "converter.h"
+#include "headerreport.h"
 #include "interruption.h"
 #include "progress.h"
 #include "report.h"
@@ -140,6 +141,21 @@ int RunInfo(const QString& path, const LayoutOverrides& overrides, bool json, bo
                          : InfoText(path, layout, figures).toUtf8());
 }
 
+int RunHeaders(const QString& path, const LayoutOverrides& overrides, HeaderRequest request)
+{
+    QFile file;
+    SegyLayout layout;
+    QString problem;
+    if (!OpenSegy(path, overrides, file, layout, problem))
+        return Fail(path, problem);
+    // An SU file has no file headers: its first trace header is shown.
+    if (layout.Kind == FileKind::SeismicUnix && request.Fields.empty() && !request.Traces)
+        request.Traces = TraceRange{0, 1, 1};
+    if (!WriteHeaders(file, path, layout, request, stdout, problem))
+        return Fail(QString(), problem);
+    return Success;
+}
+
 int RunConvert(const QString& inPath, const QString& outPath, const LayoutOverrides& overrides,
                int targetCode, bool showProgress)
 {
@@ -200,12 +216,15 @@ int main(int argc, char** argv)
     // "-platform" is an unknown option "platform", not the letters p, l, a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(SegyTool::tr(
-        "Inspects SEG-Y files and converts their samples between IBM and IEEE\n"
-        "floating point.\n"
+        "Inspects SEG-Y and SU files and converts their samples between IBM and\n"
+        "IEEE floating point.\n"
         "\n"
         "Commands:\n"
         "  info FILE       byte order, revision, sample format, interval, samples per\n"
         "                  trace, traces, extended headers and the textual header\n"
+        "  headers FILE    the textual and binary headers, field by field; with\n"
+        "                  --traces, every field of those trace headers; with --field,\n"
+        "                  a table of those fields, one row per trace\n"
         "  convert IN OUT  copies IN to OUT with every sample converted (needs --to)"));
     // Not Qt's own help option, which would advertise --help-all, nor its
     // printing, which would not see a failed write.
@@ -216,7 +235,24 @@ int main(int argc, char** argv)
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        SegyTool::tr("info: print one JSON object."));
+                                        SegyTool::tr("info, headers: print one JSON object."));
+    const QCommandLineOption fieldOption(
+        QStringLiteral("field"),
+        SegyTool::tr("headers: a trace header field by keyword (cdp, offset, iline...), name, "
+                     "first byte, or BYTE:WIDTH; may be given more than once."),
+        QStringLiteral("F"));
+    const QCommandLineOption tracesOption(
+        QStringLiteral("traces"),
+        SegyTool::tr("headers: the traces, counted from 0: A, or A:B:STEP up to but not "
+                     "including B (each part may be left out)."),
+        QStringLiteral("RANGE"));
+    const QCommandLineOption csvOption(QStringLiteral("csv"),
+                                       SegyTool::tr("headers: print the table of --field as CSV."));
+    const QCommandLineOption nonzeroOption(QStringLiteral("nonzero"),
+                                           SegyTool::tr("headers: leave out fields that are 0."));
+    const QCommandLineOption scaleOption(
+        QStringLiteral("scale"),
+        SegyTool::tr("headers: apply the coordinate and elevation scalars."));
     const QCommandLineOption scanOption(
         QStringLiteral("scan"),
         SegyTool::tr("info: read every sample; report minimum, maximum, RMS and rare IBM words."));
@@ -234,10 +270,11 @@ int main(int argc, char** argv)
     const QCommandLineOption samplesOption(QStringLiteral("samples"),
                                            SegyTool::tr("Read every trace as N samples long."),
                                            QStringLiteral("N"));
-    parser.addOptions(
-        {jsonOption, scanOption, toOption, quietOption, endianOption, formatOption, samplesOption});
-    parser.addPositionalArgument(QStringLiteral("command"), SegyTool::tr("info or convert"),
-                                 SegyTool::tr("command"));
+    parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
+                       scaleOption, toOption, quietOption, endianOption, formatOption,
+                       samplesOption});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 SegyTool::tr("info, headers or convert"), SegyTool::tr("command"));
     parser.addPositionalArgument(QStringLiteral("files"), SegyTool::tr("FILE, or IN and OUT"),
                                  SegyTool::tr("files..."));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -249,7 +286,8 @@ int main(int argc, char** argv)
                             .arg(QLatin1String(ProgramName), QCoreApplication::applicationVersion())
                             .toLocal8Bit());
     }
-    for (const QCommandLineOption& option : {toOption, endianOption, formatOption, samplesOption}) {
+    for (const QCommandLineOption& option :
+         {toOption, endianOption, formatOption, samplesOption, tracesOption}) {
         if (parser.values(option).size() > 1)
             return Usage(SegyTool::tr("--%1 given more than once").arg(option.names().constLast()));
     }
@@ -279,6 +317,40 @@ int main(int argc, char** argv)
         return Usage(SegyTool::tr("standard input and output are not read or written yet; name a "
                                   "file"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
+    const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
+                               parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
+                               parser.isSet(scaleOption);
+    if (command == QLatin1String("headers")) {
+        if (arguments.size() != 1)
+            return Usage(SegyTool::tr("headers takes one FILE"));
+        if (parser.isSet(toOption) || parser.isSet(scanOption))
+            return Usage(SegyTool::tr("--to and --scan do not belong to headers"));
+        HeaderRequest request;
+        for (const QString& name : parser.values(fieldOption)) {
+            const std::optional<HeaderField> field = FindTraceField(name);
+            if (!field)
+                return Usage(SegyTool::tr("--field %1 names no trace header field").arg(name));
+            request.Fields.push_back({*field, name});
+        }
+        if (parser.isSet(tracesOption)) {
+            request.Traces = ParseTraceRange(parser.value(tracesOption));
+            if (!request.Traces)
+                return Usage(SegyTool::tr("--traces takes A or A:B:STEP, counted from 0"));
+        }
+        if (parser.isSet(csvOption) && (parser.isSet(jsonOption) || request.Fields.empty()))
+            return Usage(SegyTool::tr("--csv prints the table of --field, not with --json"));
+        if (parser.isSet(nonzeroOption) && !request.Fields.empty())
+            return Usage(SegyTool::tr("--nonzero belongs to the listings, not to --field"));
+        request.Style = parser.isSet(jsonOption)  ? HeaderStyle::Json
+                        : parser.isSet(csvOption) ? HeaderStyle::Csv
+                                                  : HeaderStyle::Aligned;
+        request.NonZero = parser.isSet(nonzeroOption);
+        request.Scale = parser.isSet(scaleOption);
+        return RunHeaders(arguments.first(), overrides, request);
+    }
+    if (headerOptions)
+        return Usage(SegyTool::tr("--field, --traces, --csv, --nonzero and --scale belong to "
+                                  "headers"));
     if (command == QLatin1String("info")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("info takes one FILE"));

@@ -3,6 +3,7 @@
 
 #include "segylayout.h"
 
+#include "fileread.h"
 #include "segytexts.h"
 
 #include <zelfunctions.h>
@@ -46,15 +47,6 @@ bool Fail(SegyFinding& problem, const QString& what, qint64 offset = -1,
 {
     problem = {what, offset, override};
     return false;
-}
-
-// Reads `bytes` bytes at `at`; false with `problem` set when they are not all there.
-bool ReadAt(QIODevice& file, qint64 at, char* into, qint64 bytes, SegyFinding& problem)
-{
-    const qint64 got = file.seek(at) ? file.read(into, bytes) : -1;
-    if (got == bytes)
-        return true;
-    return Fail(problem, got >= 0 ? ZelSegy::tr("file ended early") : file.errorString(), at);
 }
 
 // An ending stanza of a variable number of extended textual headers, in

@@ -7,13 +7,16 @@
 /**
  * @file
  * The SEG-Y library: opens SEG-Y and SU files, works out where their
- * headers, traces and trailer lie, and decodes their samples to floats.
+ * headers, traces and trailer lie, reads header fields by name or position,
+ * and decodes their samples to floats.
  * Problems are reported as data (what, where, and the override that reads
  * the file anyway). It needs QtCore and the conversion library alone.
  */
 
+#include "headerfields.h"
 #include "segyformat.h"
 #include "segylayout.h"
+#include "segyread.h"
 #include "textheader.h"
 #include "zelsegy_export.h"
 

@@ -9,8 +9,10 @@
 
 #include <QBuffer>
 #include <QTest>
+#include <QtEndian>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace zel;
 
@@ -28,10 +30,18 @@ QByteArray Headers(int samples, bool fixedLength = true)
     return headers;
 }
 
-QByteArray Trace(int samples)
+// A trace of `samples` IEEE samples, each `value`; `number` in its first
+// field.
+QByteArray Trace(int samples, char number = 0, float value = 0)
 {
     QByteArray trace(static_cast<int>(TraceHeaderBytes + 4 * samples), '\0');
+    trace[3] = number;
+    trace[114] = static_cast<char>(samples >> 8);
     trace[115] = static_cast<char>(samples);
+    quint32 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    for (int at = TraceHeaderBytes; at < trace.size(); at += 4)
+        qToBigEndian(bits, trace.data() + at);
     return trace;
 }
 
@@ -52,6 +62,8 @@ private slots:
     void decodesEveryFormat_data();
     void decodesEveryFormat();
     void walksTracesOfVaryingLength();
+    void readsRangesOfTraces_data();
+    void readsRangesOfTraces();
     void saysWhereAndHow_data();
     void saysWhereAndHow();
 };
@@ -121,6 +133,50 @@ void TestSegyLayout::walksTracesOfVaryingLength()
     QCOMPARE(second.HeaderBytes, TraceHeaderBytes);
     QCOMPARE(second.Samples, 80);
     QCOMPARE(layout.DataEnd, file.size());
+}
+
+void TestSegyLayout::readsRangesOfTraces_data()
+{
+    QTest::addColumn<int>("samples"); // of every other trace; the rest have 10
+    QTest::addColumn<qint64>("first");
+    QTest::addColumn<qint64>("end");
+    QTest::addColumn<qint64>("step");
+    QTest::addColumn<QList<int>>("traces");
+    QTest::newRow("all, read together")
+        << 10 << 0LL << -1LL << 1LL << QList<int>{0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("a slice") << 10 << 1LL << 6LL << 2LL << QList<int>{1, 3, 5};
+    QTest::newRow("end past the last") << 10 << 5LL << 100LL << 1LL << QList<int>{5, 6};
+    QTest::newRow("first past the last") << 10 << 9LL << -1LL << 1LL << QList<int>{};
+    // Traces of 80 KiB between the headers: each header read on its own.
+    QTest::newRow("far apart") << 20000 << 0LL << -1LL << 1LL << QList<int>{0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("far apart, a step") << 20000 << 0LL << -1LL << 3LL << QList<int>{0, 3, 6};
+}
+
+void TestSegyLayout::readsRangesOfTraces()
+{
+    QFETCH(int, samples);
+    QFETCH(qint64, first);
+    QFETCH(qint64, end);
+    QFETCH(qint64, step);
+    QFETCH(QList<int>, traces);
+    QByteArray file = Headers(10, false);
+    for (int trace = 0; trace < 7; ++trace)
+        file += Trace(trace % 2 == 1 ? samples : 10, static_cast<char>(trace), 0.5f * trace);
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    SegyLayout layout;
+    SegyFinding problem;
+    QVERIFY(ReadLayout(buffer, {}, layout, problem));
+    QList<int> visited;
+    const auto visit = [&visited](qint64 index, const char* header) {
+        visited << static_cast<int>(index);
+        return header[3] == static_cast<char>(index);
+    };
+    QVERIFY(ForEachTraceHeader(buffer, layout, {first, end, step}, visit, problem));
+    QCOMPARE(visited, traces);
+    std::vector<float> values;
+    QVERIFY(ReadTraceSamples(buffer, layout, 5, values, problem));
+    QCOMPARE(values, std::vector<float>(static_cast<size_t>(samples), 2.5f));
 }
 
 void TestSegyLayout::saysWhereAndHow_data()

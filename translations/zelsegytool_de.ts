@@ -36,26 +36,6 @@
         <translation>wandle um</translation>
     </message>
     <message>
-        <source>Inspects SEG-Y files and converts their samples between IBM and IEEE
-floating point.
-
-Commands:
-  info FILE       byte order, revision, sample format, interval, samples per
-                  trace, traces, extended headers and the textual header
-  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
-        <translation>Untersucht SEG-Y-Dateien und wandelt ihre Samples zwischen IBM- und
-IEEE-Gleitkommazahlen um.
-
-Befehle:
-  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
-                   Samples je Spur, Spuren, erweiterte Header und Text-Header
-  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
-    </message>
-    <message>
-        <source>info: print one JSON object.</source>
-        <translation>info: ein JSON-Objekt ausgeben.</translation>
-    </message>
-    <message>
         <source>info: read every sample; report minimum, maximum, RMS and rare IBM words.</source>
         <translation>info: jedes Sample lesen; Minimum, Maximum, RMS und seltene IBM-Wörter melden.</translation>
     </message>
@@ -66,10 +46,6 @@ Befehle:
     <message>
         <source>Show no progress line.</source>
         <translation>Keine Fortschrittszeile zeigen.</translation>
-    </message>
-    <message>
-        <source>info or convert</source>
-        <translation>info oder convert</translation>
     </message>
     <message>
         <source>FILE, or IN and OUT</source>
@@ -280,6 +256,102 @@ Befehle:
     <message>
         <source>%1 infinities and NaNs became the largest IBM values</source>
         <translation>%1 Unendlichkeiten und NaNs wurden zu den größten IBM-Werten</translation>
+    </message>
+    <message>
+        <source>extended textual header %1 (%2):
+</source>
+        <translation>erweiterter Text-Header %1 (%2):
+</translation>
+    </message>
+    <message>
+        <source>binary header:
+</source>
+        <translation>Binär-Header:
+</translation>
+    </message>
+    <message>
+        <source>trace %1:
+</source>
+        <translation>Spur %1:
+</translation>
+    </message>
+    <message>
+        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
+IEEE floating point.
+
+Commands:
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  headers FILE    the textual and binary headers, field by field; with
+                  --traces, every field of those trace headers; with --field,
+                  a table of those fields, one row per trace
+  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
+        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
+IEEE-Gleitkommazahlen um.
+
+Befehle:
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
+                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
+                   Felder, eine Zeile je Spur
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
+    </message>
+    <message>
+        <source>info, headers: print one JSON object.</source>
+        <translation>info, headers: ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <source>headers: a trace header field by keyword (cdp, offset, iline...), name, first byte, or BYTE:WIDTH; may be given more than once.</source>
+        <translation>headers: ein Feld des Spur-Headers nach Kürzel (cdp, offset, iline...), Name, erstem Byte oder BYTE:BREITE; auch mehrmals.</translation>
+    </message>
+    <message>
+        <source>headers: the traces, counted from 0: A, or A:B:STEP up to but not including B (each part may be left out).</source>
+        <translation>headers: die Spuren, ab 0 gezählt: A, oder A:B:SCHRITT bis ausschließlich B (jeder Teil darf fehlen).</translation>
+    </message>
+    <message>
+        <source>headers: print the table of --field as CSV.</source>
+        <translation>headers: die Tabelle von --field als CSV ausgeben.</translation>
+    </message>
+    <message>
+        <source>headers: leave out fields that are 0.</source>
+        <translation>headers: Felder, die 0 sind, weglassen.</translation>
+    </message>
+    <message>
+        <source>headers: apply the coordinate and elevation scalars.</source>
+        <translation>headers: die Skalare der Koordinaten und Höhen anwenden.</translation>
+    </message>
+    <message>
+        <source>info, headers or convert</source>
+        <translation>info, headers oder convert</translation>
+    </message>
+    <message>
+        <source>headers takes one FILE</source>
+        <translation>headers nimmt eine DATEI</translation>
+    </message>
+    <message>
+        <source>--to and --scan do not belong to headers</source>
+        <translation>--to und --scan gehören nicht zu headers</translation>
+    </message>
+    <message>
+        <source>--field %1 names no trace header field</source>
+        <translation>--field %1 nennt kein Feld des Spur-Headers</translation>
+    </message>
+    <message>
+        <source>--traces takes A or A:B:STEP, counted from 0</source>
+        <translation>--traces nimmt A oder A:B:SCHRITT, ab 0 gezählt</translation>
+    </message>
+    <message>
+        <source>--csv prints the table of --field, not with --json</source>
+        <translation>--csv gibt die Tabelle von --field aus, nicht mit --json</translation>
+    </message>
+    <message>
+        <source>--nonzero belongs to the listings, not to --field</source>
+        <translation>--nonzero gehört zu den Auflistungen, nicht zu --field</translation>
+    </message>
+    <message>
+        <source>--field, --traces, --csv, --nonzero and --scale belong to headers</source>
+        <translation>--field, --traces, --csv, --nonzero und --scale gehören zu headers</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,55 @@ class ZelSegy(unittest.TestCase):
         for options in (["--endian", "middle"], ["--format", "13"], ["--samples", "0"]):
             self.assertEqual(run("info", *options, self.path("in.sgy")).returncode, 2)
 
+    def test_headers(self):
+        # Trace header fields by keyword, name and position, as segyio reads
+        # them, in each style and byte order; the file headers field by field.
+        for order in "><":
+            with self.subTest(order=order):
+                src = self.path("in.sgy")
+                make_segy(src, order=order, ns=8, traces=9, ext=[text_block(LINES)],
+                          patch=(3272, struct.pack(order + "d", 0.25)))
+                fields = ["cdp", "Offset", "sx", "ns", "221:4"]
+                options = [a for f in fields for a in ("--field", f)] + ["--traces", "1:8:3"]
+                csv = run("headers", "--csv", *options, src)
+                self.assertEqual(csv.returncode, 0, csv.stderr)
+                with segyio.open(src, ignore_geometry=True, endian="big" if order == ">" else "little") as f:
+                    peer = [[t] + [f.header[t][k] for k in (21, 37, 73, 115)] for t in (1, 4, 7)]
+                raw = read(src)
+                for row in peer:
+                    row.append(struct.unpack_from(order + "i", raw, 6800 + row[0] * 272 + 220)[0])
+                table = [list(map(int, line.split(","))) for line in csv.stdout.splitlines()[1:]]
+                self.assertEqual((csv.stdout.splitlines()[0], table), (",".join(["trace"] + fields), peer))
+                aligned = run("headers", *options, src).stdout.splitlines()
+                self.assertEqual([list(map(int, line.split())) for line in aligned[1:]], peer)
+                self.assertEqual(json.loads(run("headers", "--json", *options, src).stdout)["rows"], peer)
+                scalars = [struct.unpack_from(order + "h", raw, 6800 + t * 272 + 70)[0] for t in (1, 4, 7)]
+                scaled = json.loads(run("headers", "--json", "--scale", *options, src).stdout)["rows"]
+                self.assertEqual([r[3] for r in scaled], [row[3] * s if s > 0 else row[3] / -s if s else row[3]
+                                                          for row, s in zip(peer, scalars)])
+                listing = run("headers", "--traces", "2", src).stdout
+                self.assertIn("extended textual header 1 (EBCDIC):\n" + LINES[0], listing)
+                self.assertRegex(listing, r"\n  3217-3218  hdt     SampleInterval +2000\n")
+                self.assertRegex(listing, r"\ntrace 2:\n(.|\n)*\n  115-116    ns      Samples +8\n")
+                heads = json.loads(run("headers", "--json", "--nonzero", src).stdout)
+                binary = {f["name"]: f["value"] for f in heads["binary_header"]}
+                self.assertEqual((binary["SampleInterval"], binary["ExtendedSampleInterval"]), (2000, 0.25))
+                self.assertNotIn("ExtendedSamplesPerTrace", binary)
+                self.assertEqual(len(heads["textual_headers"]), 2)
+        make_segy(self.path("in.su"), su=True, fmt=5, packing="f", words=[1.0] * 16, ns=8, traces=2)
+        listing = json.loads(run("headers", "--json", self.path("in.su")).stdout)
+        self.assertEqual([t["trace"] for t in listing["trace_headers"]], [0])
+        for options, status, phrase in ((["--field", "nope"], 2, "--field nope names no trace header field"),
+                                        (["--traces", "5:1:0"], 2, "--traces takes"),
+                                        (["--csv"], 2, "--csv prints the table"),
+                                        (["--field", "cdp", "--nonzero"], 2, "--nonzero belongs")):
+            result = run("headers", *options, src)
+            self.assertEqual((result.returncode, phrase in result.stderr), (status, True), result.stderr)
+        self.assertEqual(run("info", "--field", "cdp", src).returncode, 2)
+        with open("/dev/full", "w") as full:
+            result = subprocess.run([TOOL, "headers", src], stdout=full, stderr=subprocess.PIPE, text=True)
+        self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: standard output: No space left on device\n"))
+
     def test_rare_ibm_words(self):
         words = [0x42064000, 0x41000000, 0x61100000, 0xC1100000, 0x00000000, 0x41100000]
         for order in "><":
@@ -308,7 +357,7 @@ class ZelSegy(unittest.TestCase):
                 (["info", "--endian", "big", "--endian", "little", "f"], 2, "--endian given more than once", None),
                 (["convert", "--to", "ieee", "a", "-"], 2, "standard input and output", None),
                 (["--help"], 0, r"\A(?!(.|\n)*--help-all)", None), (["--version"], 0, r"\Azel-segy 5", None),
-                (["--help"], 0, r"Optionen:(.|\n)*info: ein JSON-Objekt ausgeben", "de_DE.UTF-8")):
+                (["--help"], 0, r"Optionen:(.|\n)*info, headers: ein JSON-Objekt ausgeben", "de_DE.UTF-8")):
             with self.subTest(args=args, lang=lang):
                 result = run(*args, lang=lang)
                 self.assertEqual(result.returncode, status, result.stderr)
