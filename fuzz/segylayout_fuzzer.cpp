@@ -4,7 +4,8 @@
 // Any bytes laid out as a SEG-Y or SU file: the reader must not crash, read
 // outside the file or loop without end; a refusal must say why; a layout it
 // accepts must place its traces one after another inside the file, and
-// their samples and textual header must decode.
+// their samples and textual header must decode, every trace header must be
+// visited once, in order, and the geometry must hold together.
 
 #include <zelsegy.h>
 
@@ -60,5 +61,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(next == layout.DataEnd, "bytes between the last trace and the trailer");
     if (layout.Kind == zel::FileKind::Segy)
         Require(zel::DecodeTextHeader(layout.TextHeader).Lines.size() == 40, "a short header");
+    qint64 visited = 0;
+    const auto visit = [&](qint64 index, const char* header) {
+        Require(index == visited++ && std::equal(header, header + zel::TraceHeaderBytes,
+                                                 bytes.constData() + layout.Trace(index).Offset),
+                "a trace header out of order or out of place");
+        return true;
+    };
+    Require(zel::ForEachTraceHeader(file, layout, {}, visit, problem) && visited == layout.Traces,
+            "trace headers not all visited");
+    zel::SurveyGeometry geometry;
+    Require(zel::ReadGeometry(file, layout, std::nullopt, geometry, problem), "geometry unread");
+    Require(geometry.OccupiedBins + geometry.MissingBins == geometry.Bins &&
+                geometry.OccupiedBins <= layout.Traces,
+            "bins that do not add up");
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "converter.h"
 
+#include "filenames.h"
 #include "ibmword.h"
 #include "progress.h"
 #include "tooltexts.h"
@@ -10,11 +11,18 @@
 
 #include <zelfunctions.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace zel;
@@ -75,45 +83,120 @@ bool Write(QFileDevice& out, const char* bytes, qint64 count, QString& problem)
     return true;
 }
 
-// The output: an existing one that is no regular file (a device, a FIFO, a
-// link to one) is written directly, since it can neither be replaced nor
+// The output. An existing one that is no regular file (a device, a FIFO,
+// a link to one) is written directly, since it can neither be replaced nor
 // must be; any other is written to a temporary file beside it, renamed into
-// place when complete.
-std::unique_ptr<QFileDevice> OpenOutput(const QString& outPath, ConversionFailure& failure)
+// place when complete. A name that Qt's file functions cannot reach (bytes
+// that are not UTF-8) is reached through its folder: the file is written
+// under a name of the tool's own there and renamed to it at the end.
+class OutputFile
 {
-    const QFileInfo info(outPath);
-    if (info.exists() && !info.isFile()) {
-        auto device = std::make_unique<QFile>(outPath);
-        if (device->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return device;
-        failure = {outPath, device->errorString()};
-        return nullptr;
+public:
+    OutputFile(const QString& shown, const QByteArray& bytes)
+        : m_shown(shown)
+        , m_bytes(bytes)
+    {}
+    ~OutputFile()
+    {
+        if (m_folder >= 0)
+            ::close(m_folder);
     }
-    auto file = std::make_unique<QSaveFile>(outPath);
-    if (file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file;
-    failure = {outPath, file->errorString()};
-    // What failed is the temporary file, unless the output itself is locked.
-    if (!info.exists() || info.isWritable()) {
-        failure.Problem = SegyTool::tr("no temporary file can be created in %1: %2")
-                              .arg(info.absolutePath(), file->errorString());
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    bool Open(ConversionFailure& failure)
+    {
+        struct stat status = {};
+        const bool exists = ::stat(m_bytes.constData(), &status) == 0;
+        if (exists && !S_ISREG(status.st_mode))
+            return OpenDirectly(failure);
+        QString name = QFile::decodeName(m_bytes);
+        if (!QtCanName(m_bytes)) {
+            const qsizetype slash = m_bytes.lastIndexOf('/');
+            const QByteArray folder = slash < 0 ? QByteArray(".") : m_bytes.left(slash + 1);
+            m_folder = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (m_folder < 0) {
+                failure = {m_shown, QString::fromLocal8Bit(std::strerror(errno))};
+                return false;
+            }
+            m_stand = QStringLiteral(".zel-segy-%1.out").arg(QCoreApplication::applicationPid());
+            name = QStringLiteral("/proc/self/fd/%1/%2").arg(m_folder).arg(m_stand);
+        }
+        auto file = std::make_unique<QSaveFile>(name);
+        if (file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            m_device = std::move(file);
+            return true;
+        }
+        failure = {m_shown, file->errorString()};
+        // What failed is the temporary file, unless the output itself is locked.
+        const QFileInfo info(name);
+        if (!exists || ::access(m_bytes.constData(), W_OK) == 0) {
+            failure.Problem = SegyTool::tr("no temporary file can be created in %1: %2")
+                                  .arg(info.absolutePath(), file->errorString());
+        }
+        return false;
     }
-    return nullptr;
-}
+
+    QFileDevice& Device() { return *m_device; }
+
+    // Puts the output in place once it is complete.
+    bool Commit(ConversionFailure& failure)
+    {
+        auto* replacement = qobject_cast<QSaveFile*>(m_device.get());
+        if (replacement != nullptr ? !replacement->commit() : !m_device->flush()) {
+            failure = {m_shown, m_device->errorString()};
+            return false;
+        }
+        if (m_folder >= 0) {
+            const QByteArray stand = QFile::encodeName(m_stand);
+            const QByteArray target = m_bytes.mid(m_bytes.lastIndexOf('/') + 1);
+            if (::renameat(m_folder, stand.constData(), m_folder, target.constData()) != 0) {
+                failure = {m_shown, QString::fromLocal8Bit(std::strerror(errno))};
+                ::unlinkat(m_folder, stand.constData(), 0);
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    bool OpenDirectly(ConversionFailure& failure)
+    {
+        const int descriptor = ::open(m_bytes.constData(), O_WRONLY | O_CLOEXEC);
+        auto device = std::make_unique<QFile>();
+        if (descriptor >= 0 &&
+            device->open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                         QFileDevice::AutoCloseHandle)) {
+            m_device = std::move(device);
+            return true;
+        }
+        failure = {m_shown, QString::fromLocal8Bit(std::strerror(errno))};
+        if (descriptor >= 0)
+            ::close(descriptor);
+        return false;
+    }
+
+    QString m_shown;
+    QByteArray m_bytes;
+    int m_folder = -1;
+    QString m_stand;
+    std::unique_ptr<QFileDevice> m_device;
+};
 
 // Copies the bytes from `from` to `to` of `in`, with the format code set
 // when they hold it.
-bool CopyBytes(QFile& in, QFileDevice& out, const SegyLayout& layout, qint64 from, qint64 to,
-               int targetCode, ConversionFailure& failure)
+bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString& outName,
+               const SegyLayout& layout, qint64 from, qint64 to, int targetCode,
+               ConversionFailure& failure)
 {
     if (!in.seek(from)) {
-        failure = {in.fileName(), in.errorString()};
+        failure = {inName, in.errorString()};
         return false;
     }
     for (qint64 at = from; at < to; at += HeaderCopyBytes) {
         QByteArray bytes = in.read(std::min(HeaderCopyBytes, to - at));
         if (bytes.size() != std::min(HeaderCopyBytes, to - at)) {
-            failure = {in.fileName(), in.errorString()};
+            failure = {inName, in.errorString()};
             return false;
         }
         if (at <= FormatCodeOffset && FormatCodeOffset + 2 <= at + bytes.size()) {
@@ -123,7 +206,7 @@ bool CopyBytes(QFile& in, QFileDevice& out, const SegyLayout& layout, qint64 fro
             code[1 - low] = 0;
         }
         if (!Write(out, bytes.constData(), bytes.size(), failure.Problem)) {
-            failure.File = out.fileName();
+            failure.File = outName;
             return false;
         }
     }
@@ -132,14 +215,15 @@ bool CopyBytes(QFile& in, QFileDevice& out, const SegyLayout& layout, qint64 fro
 
 } // namespace
 
-bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, int targetCode,
-                 Progress& progress, ConversionCounts& counts, ConversionFailure& failure)
+bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, const QString& outName,
+                 const QByteArray& outBytes, int targetCode, Progress& progress,
+                 ConversionCounts& counts, ConversionFailure& failure)
 {
-    const std::unique_ptr<QFileDevice> output = OpenOutput(outPath, failure);
-    if (output == nullptr)
+    OutputFile output(outName, outBytes);
+    if (!output.Open(failure))
         return false;
-    QFileDevice& out = *output;
-    if (!CopyBytes(in, out, layout, 0, layout.DataOffset, targetCode, failure))
+    QFileDevice& out = output.Device();
+    if (!CopyBytes(in, inName, out, outName, layout, 0, layout.DataOffset, targetCode, failure))
         return false;
     const bool converting = layout.Format->Code != targetCode;
     const SampleRun convert = [&](char* words, qint64 count) {
@@ -154,15 +238,10 @@ bool ConvertFile(QFile& in, const SegyLayout& layout, const QString& outPath, in
         return !writeFailed;
     };
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem)) {
-        failure.File = writeFailed ? outPath : in.fileName();
+        failure.File = writeFailed ? outName : inName;
         return false;
     }
-    if (!CopyBytes(in, out, layout, layout.DataEnd, layout.FileBytes, targetCode, failure))
-        return false;
-    auto* replacement = qobject_cast<QSaveFile*>(output.get());
-    if (replacement != nullptr ? !replacement->commit() : !out.flush()) {
-        failure = {outPath, out.errorString()};
-        return false;
-    }
-    return true;
+    return CopyBytes(in, inName, out, outName, layout, layout.DataEnd, layout.FileBytes, targetCode,
+                     failure) &&
+           output.Commit(failure);
 }

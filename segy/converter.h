@@ -28,17 +28,18 @@ struct ConversionFailure
     QString Problem;
 };
 
-// Writes `outPath` as a copy of `in` (open for reading, laid out by
-// `layout`) with its floating-point samples converted to the format
-// `targetCode` (IBM or IEEE) and the format code set to match; every other
+// Writes the file `outBytes` names (`outName` in messages) as a copy of
+// `in` (open for reading, named `inName`, laid out by `layout`) with its floating-point samples
+// converted to the format `targetCode` (IBM or IEEE) and the format code set to match; every other
 // byte (headers, additional trace headers, the trailer) is copied
 // unchanged, and a file already in that format is copied as it is. The copy
-// is written beside `outPath` and renamed into place only when complete, so
+// is written beside the output and renamed into place only when complete, so
 // on failure any existing file there is left untouched and nothing partial
-// remains; `outPath` may name `in` itself. An existing `outPath` that is no
+// remains; the output may be `in` itself. An existing output that is no
 // regular file (a device, a FIFO) is written directly, never replaced.
 // `counts` gets the samples whose value could not be kept.
-bool ConvertFile(QFile& in, const zel::SegyLayout& layout, const QString& outPath, int targetCode,
+bool ConvertFile(QFile& in, const QString& inName, const zel::SegyLayout& layout,
+                 const QString& outName, const QByteArray& outBytes, int targetCode,
                  Progress& progress, ConversionCounts& counts, ConversionFailure& failure);
 
 #endif

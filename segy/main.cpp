@@ -2,29 +2,38 @@
 // SPDX-License-Identifier: MIT
 
 #include "converter.h"
+#include "filecheck.h"
+#include "filenames.h"
+#include "geometryreport.h"
 #include "headerreport.h"
 #include "interruption.h"
 #include "progress.h"
 #include "report.h"
 #include "samplestats.h"
 #include "tooltexts.h"
-#include "tracestream.h"
 
 #include <zelsegy.h>
 #include <zelversion.h>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 using namespace zel;
 
@@ -87,27 +96,104 @@ int WriteOut(const QByteArray& bytes)
     return Success;
 }
 
-// Opens `path` and lays it out; false with `problem` set when it cannot.
-bool OpenSegy(const QString& path, const LayoutOverrides& overrides, QFile& file,
-              SegyLayout& layout, QString& problem)
+// Copies the stream `source` to a temporary file that is gone once
+// closed, and opens that as `file`: the layout is worked out by reading at
+// several places, and a stream can be read once only.
+bool SpoolStream(int source, QFile& file, QString& problem)
 {
-    if (path.isEmpty()) {
+    const QString folder = QDir::tempPath();
+    QByteArray pattern = QFile::encodeName(folder) + "/zel-segy-XXXXXX";
+    const int spool = ::mkstemp(pattern.data());
+    if (spool < 0) {
+        problem = SegyTool::tr("no temporary file can be created in %1: %2")
+                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    ::unlink(pattern.constData());
+    std::vector<char> buffer(size_t{1} << 20);
+    for (;;) {
+        const ssize_t got = ::read(source, buffer.data(), buffer.size());
+        if (got == 0)
+            break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        const char* at = buffer.data();
+        ssize_t left = got;
+        while (left > 0) {
+            const ssize_t written = ::write(spool, at, static_cast<size_t>(left));
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                break;
+            at += written;
+            left -= written;
+        }
+        if (got < 0 || left > 0) {
+            problem = got < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                              : SegyTool::tr("no room for the stream in %1: %2")
+                                    .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+            ::close(spool);
+            return false;
+        }
+    }
+    if (::lseek(spool, 0, SEEK_SET) != 0 ||
+        !file.open(spool, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        ::close(spool);
+        return false;
+    }
+    return true;
+}
+
+// Opens `name` for reading, "-" being standard input; false with `problem`
+// set when it cannot. Pipes and FIFOs are read to their end first; a FIFO
+// without a writer is read as empty rather than waited for.
+bool OpenInput(const FileName& name, QFile& file, QString& problem)
+{
+    if (name.Bytes.isEmpty()) {
         problem = SegyTool::tr("the file name is empty");
         return false;
     }
-    // Pipes, sockets and character devices would block or could not be
-    // read twice; a block device holds a file like a disk does.
+    const bool standardInput = name.Bytes == "-";
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode) &&
-        !S_ISBLK(status.st_mode)) {
-        problem = SegyTool::tr("not a regular file; zel-segy reads files it can seek in");
+    const bool known = standardInput ? ::fstat(STDIN_FILENO, &status) == 0
+                                     : ::stat(name.Bytes.constData(), &status) == 0;
+    // Sockets and character devices (terminals, endless ones such as
+    // /dev/zero) are not read.
+    if (known && !S_ISREG(status.st_mode) && !S_ISBLK(status.st_mode) &&
+        !S_ISFIFO(status.st_mode)) {
+        problem = SegyTool::tr("not a file or a pipe; zel-segy reads files, pipes and FIFOs");
         return false;
     }
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        problem = file.errorString();
+    // By its bytes, which Qt's file functions could not reach were they not
+    // UTF-8.
+    const int descriptor =
+        standardInput ? ::dup(STDIN_FILENO)
+                      : ::open(name.Bytes.constData(),
+                               O_RDONLY | O_CLOEXEC | (S_ISFIFO(status.st_mode) ? O_NONBLOCK : 0));
+    if (descriptor >= 0 && known && S_ISFIFO(status.st_mode)) {
+        ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+        const bool spooled = SpoolStream(descriptor, file, problem);
+        ::close(descriptor);
+        return spooled;
+    }
+    if (descriptor < 0 || !file.open(descriptor, QIODevice::ReadOnly | QIODevice::Unbuffered,
+                                     QFileDevice::AutoCloseHandle)) {
+        problem = QString::fromLocal8Bit(std::strerror(errno));
+        if (descriptor >= 0)
+            ::close(descriptor);
         return false;
     }
+    return true;
+}
+
+// Opens `name` and lays it out; false with `problem` set when it cannot.
+bool OpenSegy(const FileName& name, const LayoutOverrides& overrides, QFile& file,
+              SegyLayout& layout, QString& problem)
+{
+    if (!OpenInput(name, file, problem))
+        return false;
     SegyFinding finding;
     if (ReadLayout(file, overrides, layout, finding))
         return true;
@@ -115,23 +201,20 @@ bool OpenSegy(const QString& path, const LayoutOverrides& overrides, QFile& file
     return false;
 }
 
-int RunInfo(const QString& path, const LayoutOverrides& overrides, bool json, bool scan,
+int RunInfo(const FileName& name, const LayoutOverrides& overrides, bool json, bool scan,
             bool showProgress)
 {
+    const QString& path = name.Shown;
     QFile file;
     SegyLayout layout;
     QString problem;
-    if (!OpenSegy(path, overrides, file, layout, problem))
+    if (!OpenSegy(name, overrides, file, layout, problem))
         return Fail(path, problem);
     SampleStats stats;
     if (scan) {
         Progress progress(showProgress, SegyTool::tr("scanning"),
                           layout.DataEnd - layout.DataOffset);
-        const SampleRun add = [&](char* words, qint64 count) {
-            stats.Add(words, count, *layout.Format, layout.Order);
-        };
-        const ChunkSink ignore = [](const char*, qint64, QString&) { return true; };
-        const bool read = StreamTraces(file, layout, add, ignore, progress, problem);
+        const bool read = ScanSamples(file, layout, progress, stats, problem);
         progress.Finish();
         if (!read)
             return Fail(path, problem);
@@ -141,12 +224,13 @@ int RunInfo(const QString& path, const LayoutOverrides& overrides, bool json, bo
                          : InfoText(path, layout, figures).toUtf8());
 }
 
-int RunHeaders(const QString& path, const LayoutOverrides& overrides, HeaderRequest request)
+int RunHeaders(const FileName& name, const LayoutOverrides& overrides, HeaderRequest request)
 {
+    const QString& path = name.Shown;
     QFile file;
     SegyLayout layout;
     QString problem;
-    if (!OpenSegy(path, overrides, file, layout, problem))
+    if (!OpenSegy(name, overrides, file, layout, problem))
         return Fail(path, problem);
     // An SU file has no file headers: its first trace header is shown.
     if (layout.Kind == FileKind::SeismicUnix && request.Fields.empty() && !request.Traces)
@@ -156,16 +240,80 @@ int RunHeaders(const QString& path, const LayoutOverrides& overrides, HeaderRequ
     return Success;
 }
 
-int RunConvert(const QString& inPath, const QString& outPath, const LayoutOverrides& overrides,
+int RunGeometry(const FileName& name, const LayoutOverrides& overrides,
+                std::optional<std::pair<int, int>> lineBytes, bool json)
+{
+    const QString& path = name.Shown;
+    QFile file;
+    SegyLayout layout;
+    QString problem;
+    if (!OpenSegy(name, overrides, file, layout, problem))
+        return Fail(path, problem);
+    SurveyGeometry geometry;
+    SegyFinding finding;
+    if (!ReadGeometry(file, layout, lineBytes, geometry, finding))
+        return Fail(path, FindingText(finding));
+    return WriteOut(json ? GeometryJson(path, geometry) : GeometryText(path, geometry).toUtf8());
+}
+
+// Every problem found, each on a line of its own (or in one JSON object);
+// status 0 when there is none.
+int RunCheck(const FileName& name, const LayoutOverrides& overrides, bool json, bool showProgress)
+{
+    const QString& path = name.Shown;
+    QFile file;
+    QString problem;
+    if (!OpenInput(name, file, problem))
+        return Fail(path, problem);
+    SegyLayout layout;
+    SegyFinding failure;
+    QList<SegyFinding> findings;
+    if (ReadLayout(file, overrides, layout, failure)) {
+        Progress progress(showProgress, SegyTool::tr("checking"),
+                          layout.DataEnd - layout.DataOffset);
+        const bool read = CheckLaidOutFile(file, layout, overrides, progress, findings, problem);
+        progress.Finish();
+        if (!read)
+            return Fail(path, problem);
+    } else {
+        findings << failure;
+    }
+    QByteArray output;
+    if (json) {
+        QJsonArray list;
+        for (const SegyFinding& finding : findings) {
+            list.append(QJsonObject{{QStringLiteral("what"), finding.What},
+                                    {QStringLiteral("offset"), finding.Offset},
+                                    {QStringLiteral("override"), finding.Override}});
+        }
+        output = QJsonDocument(QJsonObject{{QStringLiteral("file"), path},
+                                           {QStringLiteral("clean"), findings.isEmpty()},
+                                           {QStringLiteral("findings"), list}})
+                     .toJson(QJsonDocument::Indented);
+    } else if (findings.isEmpty()) {
+        output =
+            (path + QStringLiteral(": ") + SegyTool::tr("no problems found") + QLatin1Char('\n'))
+                .toUtf8();
+    } else {
+        for (const SegyFinding& finding : findings)
+            output +=
+                (path + QStringLiteral(": ") + FindingText(finding) + QLatin1Char('\n')).toUtf8();
+    }
+    const int written = WriteOut(output);
+    return written != Success ? written : findings.isEmpty() ? Success : Failure;
+}
+
+int RunConvert(const FileName& inName, const FileName& outName, const LayoutOverrides& overrides,
                int targetCode, bool showProgress)
 {
+    const QString& inPath = inName.Shown;
     QFile in;
     SegyLayout layout;
     QString problem;
-    if (!OpenSegy(inPath, overrides, in, layout, problem))
+    if (!OpenSegy(inName, overrides, in, layout, problem))
         return Fail(inPath, problem);
-    if (outPath.isEmpty())
-        return Fail(outPath, SegyTool::tr("the output file name is empty"));
+    if (outName.Bytes.isEmpty())
+        return Fail(QString(), SegyTool::tr("the output file name is empty"));
     if (layout.Kind != FileKind::Segy)
         return Fail(inPath, SegyTool::tr("SU files have no format code to convert to; only "
                                          "SEG-Y files convert"));
@@ -185,7 +333,8 @@ int RunConvert(const QString& inPath, const QString& outPath, const LayoutOverri
     Progress progress(showProgress, SegyTool::tr("converting"), layout.FileBytes);
     ConversionCounts counts;
     ConversionFailure failure;
-    const bool converted = ConvertFile(in, layout, outPath, targetCode, progress, counts, failure);
+    const bool converted = ConvertFile(in, inPath, layout, outName.Shown, outName.Bytes, targetCode,
+                                       progress, counts, failure);
     progress.Finish();
     if (!converted)
         return Fail(failure.File, failure.Problem);
@@ -225,6 +374,11 @@ int main(int argc, char** argv)
         "  headers FILE    the textual and binary headers, field by field; with\n"
         "                  --traces, every field of those trace headers; with --field,\n"
         "                  a table of those fields, one row per trace\n"
+        "  geometry FILE   the survey's grid from the trace headers: the inline and\n"
+        "                  crossline fields, sorting, ranges, missing and repeated\n"
+        "                  bins, corners\n"
+        "  check FILE      every inconsistency found, each with the option that reads\n"
+        "                  the file anyway; status 1 when there is one\n"
         "  convert IN OUT  copies IN to OUT with every sample converted (needs --to)"));
     // Not Qt's own help option, which would advertise --help-all, nor its
     // printing, which would not see a failed write.
@@ -234,8 +388,16 @@ int main(int argc, char** argv)
                                            SegyTool::tr("Show the version and exit."));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
-    const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                        SegyTool::tr("info, headers: print one JSON object."));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        SegyTool::tr("info, headers, geometry, check: print one JSON object."));
+    const QCommandLineOption inlineOption(
+        QStringLiteral("iline"),
+        SegyTool::tr("geometry: the inline numbers are the 4-byte field at BYTE (with --xline)."),
+        QStringLiteral("BYTE"));
+    const QCommandLineOption crosslineOption(
+        QStringLiteral("xline"), SegyTool::tr("geometry: the crossline numbers are at BYTE."),
+        QStringLiteral("BYTE"));
     const QCommandLineOption fieldOption(
         QStringLiteral("field"),
         SegyTool::tr("headers: a trace header field by keyword (cdp, offset, iline...), name, "
@@ -271,10 +433,11 @@ int main(int argc, char** argv)
                                            SegyTool::tr("Read every trace as N samples long."),
                                            QStringLiteral("N"));
     parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
-                       scaleOption, toOption, quietOption, endianOption, formatOption,
-                       samplesOption});
+                       scaleOption, inlineOption, crosslineOption, toOption, quietOption,
+                       endianOption, formatOption, samplesOption});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 SegyTool::tr("info, headers or convert"), SegyTool::tr("command"));
+                                 SegyTool::tr("info, headers, geometry, check or convert"),
+                                 SegyTool::tr("command"));
     parser.addPositionalArgument(QStringLiteral("files"), SegyTool::tr("FILE, or IN and OUT"),
                                  SegyTool::tr("files..."));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -286,8 +449,8 @@ int main(int argc, char** argv)
                             .arg(QLatin1String(ProgramName), QCoreApplication::applicationVersion())
                             .toLocal8Bit());
     }
-    for (const QCommandLineOption& option :
-         {toOption, endianOption, formatOption, samplesOption, tracesOption}) {
+    for (const QCommandLineOption& option : {toOption, endianOption, formatOption, samplesOption,
+                                             tracesOption, inlineOption, crosslineOption}) {
         if (parser.values(option).size() > 1)
             return Usage(SegyTool::tr("--%1 given more than once").arg(option.names().constLast()));
     }
@@ -311,11 +474,12 @@ int main(int argc, char** argv)
             return Usage(SegyTool::tr("--samples takes a count above zero"));
     }
 
-    QStringList arguments = parser.positionalArguments();
-    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    if (arguments.contains(QLatin1String("-")))
-        return Usage(SegyTool::tr("standard input and output are not read or written yet; name a "
-                                  "file"));
+    QStringList positional = parser.positionalArguments();
+    const QString command = positional.isEmpty() ? QString() : positional.takeFirst();
+    const QList<FileName> arguments = FileNames(positional, argc, argv);
+    if (command == QLatin1String("convert") && positional.size() == 2 &&
+        positional.last() == QLatin1String("-"))
+        return Usage(SegyTool::tr("convert writes files, not standard output; name a file as OUT"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
     const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
                                parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
@@ -347,6 +511,34 @@ int main(int argc, char** argv)
         request.NonZero = parser.isSet(nonzeroOption);
         request.Scale = parser.isSet(scaleOption);
         return RunHeaders(arguments.first(), overrides, request);
+    }
+    if (parser.isSet(inlineOption) || parser.isSet(crosslineOption)) {
+        if (command != QLatin1String("geometry"))
+            return Usage(SegyTool::tr("--iline and --xline belong to geometry"));
+    }
+    if (command == QLatin1String("check")) {
+        if (arguments.size() != 1)
+            return Usage(SegyTool::tr("check takes one FILE"));
+        if (headerOptions || parser.isSet(toOption) || parser.isSet(scanOption))
+            return Usage(SegyTool::tr("check takes --json and the options that read a file"));
+        return RunCheck(arguments.first(), overrides, parser.isSet(jsonOption), showProgress);
+    }
+    if (command == QLatin1String("geometry")) {
+        if (arguments.size() != 1)
+            return Usage(SegyTool::tr("geometry takes one FILE"));
+        if (headerOptions || parser.isSet(toOption) || parser.isSet(scanOption))
+            return Usage(SegyTool::tr("geometry takes --json, --iline and --xline"));
+        std::optional<std::pair<int, int>> lineBytes;
+        if (parser.isSet(inlineOption) || parser.isSet(crosslineOption)) {
+            const int inlineByte = parser.value(inlineOption).toInt();
+            const int crosslineByte = parser.value(crosslineOption).toInt();
+            const auto valid = [](int byte) { return byte >= 1 && byte <= 237; };
+            if (!valid(inlineByte) || !valid(crosslineByte))
+                return Usage(SegyTool::tr("--iline and --xline take the first byte (1 to 237) of a "
+                                          "4-byte field, both of them"));
+            lineBytes = std::pair{inlineByte, crosslineByte};
+        }
+        return RunGeometry(arguments.first(), overrides, lineBytes, parser.isSet(jsonOption));
     }
     if (headerOptions)
         return Usage(SegyTool::tr("--field, --traces, --csv, --nonzero and --scale belong to "

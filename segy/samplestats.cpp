@@ -4,6 +4,7 @@
 #include "samplestats.h"
 
 #include "ibmword.h"
+#include "tracestream.h"
 
 #include <zelfunctions.h>
 
@@ -62,4 +63,14 @@ void SampleStats::Add(const char* words, qint64 count, const SampleFormat& forma
 double SampleStats::Rms() const
 {
     return Samples > 0 ? std::sqrt(SumOfSquares / static_cast<double>(Samples)) : 0.0;
+}
+
+bool ScanSamples(QFile& file, const SegyLayout& layout, Progress& progress, SampleStats& stats,
+                 QString& problem)
+{
+    const SampleRun add = [&](char* words, qint64 count) {
+        stats.Add(words, count, *layout.Format, layout.Order);
+    };
+    const ChunkSink ignore = [](const char*, qint64, QString&) { return true; };
+    return StreamTraces(file, layout, add, ignore, progress, problem);
 }

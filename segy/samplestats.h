@@ -30,4 +30,12 @@ struct SampleStats
     double Rms() const;
 };
 
+class Progress;
+class QFile;
+
+// Reads every sample of `file`, laid out as `layout`, into `stats`; false
+// with `problem` set on a read error or an interruption.
+bool ScanSamples(QFile& file, const zel::SegyLayout& layout, Progress& progress,
+                 SampleStats& stats, QString& problem);
+
 #endif

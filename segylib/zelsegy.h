@@ -8,11 +8,12 @@
  * @file
  * The SEG-Y library: opens SEG-Y and SU files, works out where their
  * headers, traces and trailer lie, reads header fields by name or position,
- * and decodes their samples to floats.
+ * works out the survey's grid, and decodes their samples to floats.
  * Problems are reported as data (what, where, and the override that reads
  * the file anyway). It needs QtCore and the conversion library alone.
  */
 
+#include "geometry.h"
 #include "headerfields.h"
 #include "segyformat.h"
 #include "segylayout.h"

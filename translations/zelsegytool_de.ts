@@ -230,10 +230,6 @@
         <translation>in %1 kann keine temporäre Datei angelegt werden: %2</translation>
     </message>
     <message>
-        <source>not a regular file; zel-segy reads files it can seek in</source>
-        <translation>keine reguläre Datei; zel-segy liest Dateien, in denen es springen kann</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
@@ -244,10 +240,6 @@
     <message>
         <source>--%1 given more than once</source>
         <translation>--%1 mehr als einmal angegeben</translation>
-    </message>
-    <message>
-        <source>standard input and output are not read or written yet; name a file</source>
-        <translation>Standardein- und -ausgabe werden noch nicht gelesen oder geschrieben; bitte eine Datei nennen</translation>
     </message>
     <message>
         <source>%1 samples beyond the float range became the largest float, %2 below its smallest became zero</source>
@@ -276,32 +268,6 @@
 </translation>
     </message>
     <message>
-        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
-IEEE floating point.
-
-Commands:
-  info FILE       byte order, revision, sample format, interval, samples per
-                  trace, traces, extended headers and the textual header
-  headers FILE    the textual and binary headers, field by field; with
-                  --traces, every field of those trace headers; with --field,
-                  a table of those fields, one row per trace
-  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
-        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
-IEEE-Gleitkommazahlen um.
-
-Befehle:
-  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
-                   Samples je Spur, Spuren, erweiterte Header und Text-Header
-  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
-                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
-                   Felder, eine Zeile je Spur
-  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
-    </message>
-    <message>
-        <source>info, headers: print one JSON object.</source>
-        <translation>info, headers: ein JSON-Objekt ausgeben.</translation>
-    </message>
-    <message>
         <source>headers: a trace header field by keyword (cdp, offset, iline...), name, first byte, or BYTE:WIDTH; may be given more than once.</source>
         <translation>headers: ein Feld des Spur-Headers nach Kürzel (cdp, offset, iline...), Name, erstem Byte oder BYTE:BREITE; auch mehrmals.</translation>
     </message>
@@ -320,10 +286,6 @@ Befehle:
     <message>
         <source>headers: apply the coordinate and elevation scalars.</source>
         <translation>headers: die Skalare der Koordinaten und Höhen anwenden.</translation>
-    </message>
-    <message>
-        <source>info, headers or convert</source>
-        <translation>info, headers oder convert</translation>
     </message>
     <message>
         <source>headers takes one FILE</source>
@@ -352,6 +314,206 @@ Befehle:
     <message>
         <source>--field, --traces, --csv, --nonzero and --scale belong to headers</source>
         <translation>--field, --traces, --csv, --nonzero und --scale gehören zu headers</translation>
+    </message>
+    <message>
+        <source>the revision field 0x%1 is none of the standard&apos;s (0.0, 1.0, 2.0, 2.1)</source>
+        <translation>das Revisionsfeld 0x%1 ist keines des Standards (0.0, 1.0, 2.0, 2.1)</translation>
+    </message>
+    <message>
+        <source>the byte order is inferred (%1): the binary header has no byte-order constant</source>
+        <translation>die Bytereihenfolge ist erschlossen (%1): der Binär-Header hat keine Bytereihenfolge-Konstante</translation>
+    </message>
+    <message>
+        <source>the binary header counts %1 traces; the file holds %2</source>
+        <translation>der Binär-Header zählt %1 Spuren; die Datei enthält %2</translation>
+    </message>
+    <message>
+        <source>%1 trace headers give a sample count other than %2, the first in trace %3</source>
+        <translation>%1 Spur-Header nennen eine andere Sample-Anzahl als %2, der erste in Spur %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2 step %3 (%4)</source>
+        <translation>%1 bis %2 in Schritten von %3 (%4)</translation>
+    </message>
+    <message>
+        <source>survey</source>
+        <translation>Vermessung</translation>
+    </message>
+    <message>
+        <source>ensemble field</source>
+        <translation>Ensemble-Feld</translation>
+    </message>
+    <message>
+        <source>ensembles</source>
+        <translation>Ensembles</translation>
+    </message>
+    <message>
+        <source>sorted by ensemble</source>
+        <translation>nach Ensemble sortiert</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>inline field</source>
+        <translation>Inline-Feld</translation>
+    </message>
+    <message>
+        <source>crossline field</source>
+        <translation>Crossline-Feld</translation>
+    </message>
+    <message>
+        <source>sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>inlines</source>
+        <translation>Inlines</translation>
+    </message>
+    <message>
+        <source>crosslines</source>
+        <translation>Crosslines</translation>
+    </message>
+    <message>
+        <source>traces per bin</source>
+        <translation>Spuren je Bin</translation>
+    </message>
+    <message>
+        <source>offsets</source>
+        <translation>Offsets</translation>
+    </message>
+    <message>
+        <source>bins</source>
+        <translation>Bins</translation>
+    </message>
+    <message>
+        <source>%1, %2 with traces</source>
+        <translation>%1, %2 mit Spuren</translation>
+    </message>
+    <message>
+        <source>missing bins</source>
+        <translation>fehlende Bins</translation>
+    </message>
+    <message>
+        <source>first missing</source>
+        <translation>erste fehlende</translation>
+    </message>
+    <message>
+        <source>duplicates</source>
+        <translation>Doppelte</translation>
+    </message>
+    <message>
+        <source>first duplicated</source>
+        <translation>erste doppelte</translation>
+    </message>
+    <message>
+        <source>corner %1/%2</source>
+        <translation>Ecke %1/%2</translation>
+    </message>
+    <message>
+        <source>no trace</source>
+        <translation>keine Spur</translation>
+    </message>
+    <message>
+        <source>no room for the stream in %1: %2</source>
+        <translation>kein Platz für den Datenstrom in %1: %2</translation>
+    </message>
+    <message>
+        <source>not a file or a pipe; zel-segy reads files, pipes and FIFOs</source>
+        <translation>keine Datei und keine Pipe; zel-segy liest Dateien, Pipes und FIFOs</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>prüfe</translation>
+    </message>
+    <message>
+        <source>no problems found</source>
+        <translation>keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
+IEEE floating point.
+
+Commands:
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  headers FILE    the textual and binary headers, field by field; with
+                  --traces, every field of those trace headers; with --field,
+                  a table of those fields, one row per trace
+  geometry FILE   the survey&apos;s grid from the trace headers: the inline and
+                  crossline fields, sorting, ranges, missing and repeated
+                  bins, corners
+  check FILE      every inconsistency found, each with the option that reads
+                  the file anyway; status 1 when there is one
+  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
+        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
+IEEE-Gleitkommazahlen um.
+
+Befehle:
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
+                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
+                   Felder, eine Zeile je Spur
+  geometry DATEI   das Raster der Vermessung aus den Spur-Headern: Inline- und
+                   Crossline-Felder, Sortierung, Bereiche, fehlende und
+                   doppelte Bins, Ecken
+  check DATEI      jede gefundene Unstimmigkeit, jede mit der Option, die die
+                   Datei trotzdem liest; Status 1, wenn es eine gibt
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
+    </message>
+    <message>
+        <source>info, headers, geometry, check: print one JSON object.</source>
+        <translation>info, headers, geometry, check: ein JSON-Objekt ausgeben.</translation>
+    </message>
+    <message>
+        <source>geometry: the inline numbers are the 4-byte field at BYTE (with --xline).</source>
+        <translation>geometry: die Inline-Nummern sind das 4-Byte-Feld bei BYTE (mit --xline).</translation>
+    </message>
+    <message>
+        <source>geometry: the crossline numbers are at BYTE.</source>
+        <translation>geometry: die Crossline-Nummern liegen bei BYTE.</translation>
+    </message>
+    <message>
+        <source>info, headers, geometry, check or convert</source>
+        <translation>info, headers, geometry, check oder convert</translation>
+    </message>
+    <message>
+        <source>convert writes files, not standard output; name a file as OUT</source>
+        <translation>convert schreibt Dateien, nicht die Standardausgabe; eine Datei als AUS angeben</translation>
+    </message>
+    <message>
+        <source>--iline and --xline belong to geometry</source>
+        <translation>--iline und --xline gehören zu geometry</translation>
+    </message>
+    <message>
+        <source>check takes one FILE</source>
+        <translation>check nimmt eine DATEI</translation>
+    </message>
+    <message>
+        <source>check takes --json and the options that read a file</source>
+        <translation>check nimmt --json und die Optionen, die eine Datei lesen</translation>
+    </message>
+    <message>
+        <source>geometry takes one FILE</source>
+        <translation>geometry nimmt eine DATEI</translation>
+    </message>
+    <message>
+        <source>geometry takes --json, --iline and --xline</source>
+        <translation>geometry nimmt --json, --iline und --xline</translation>
+    </message>
+    <message>
+        <source>--iline and --xline take the first byte (1 to 237) of a 4-byte field, both of them</source>
+        <translation>--iline und --xline nehmen das erste Byte (1 bis 237) eines 4-Byte-Felds, beide</translation>
+    </message>
+    <message>
+        <source>read as IBM floats, %1 of %2 samples are unnormalised and %3 beyond the float range: IBM words written so, or IEEE floats under an IBM format code</source>
+        <translation>als IBM-Gleitkommazahlen gelesen sind %1 von %2 Samples nicht normalisiert und %3 außerhalb des float-Bereichs: so geschriebene IBM-Wörter oder IEEE-Gleitkommazahlen unter einem IBM-Formatcode</translation>
     </message>
 </context>
 </TS>

@@ -36,7 +36,7 @@ check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$
 # The public headers only: no generated form header, no private header.
 check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger,zelframe_export}'\.h' \
     /usr/include/zelfunctions/zelfunctions{,_export}'\.h' /usr/include/zelversion'\.h' \
-    /usr/include/zelsegy/{zelsegy,zelsegy_export,headerfields,segyformat,segylayout,segyread,textheader}'\.h' \
+    /usr/include/zelsegy/{zelsegy,zelsegy_export,geometry,headerfields,segyformat,segylayout,segyread,textheader}'\.h' \
     '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions,segy}"\.$kind" \
     "${lib}cmake/ZelVornik/ZelVornik"{Config,ConfigVersion,Targets,Targets-.+}'\.cmake' \
     "${lib}pkgconfig/zelfunctions\.pc" "${docs[@]/#//usr/share/doc/zel-vornik-dev/}"

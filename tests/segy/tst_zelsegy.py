@@ -269,6 +269,60 @@ class ZelSegy(unittest.TestCase):
             result = subprocess.run([TOOL, "headers", src], stdout=full, stderr=subprocess.PIPE, text=True)
         self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: standard output: No space left on device\n"))
 
+    def test_geometry(self):
+        # A crossline-major cube written by segyio: the grid segyio infers,
+        # in text and JSON; the caller's fields, and refusals of bad ones.
+        layout = segyio.spec()
+        layout.format, layout.samples, layout.sorting = 5, range(3), 1
+        layout.ilines, layout.xlines = [5, 7, 9], [100, 101, 102, 103]
+        with segyio.create(self.path("cube.sgy"), layout) as f:
+            for i, (xl, il) in enumerate((xl, il) for xl in layout.xlines for il in layout.ilines):
+                f.header[i] = {189: il, 193: xl, 181: il * 10, 185: xl * 10}
+                f.trace[i] = np.zeros(3, np.float32)
+        with segyio.open(self.path("cube.sgy")) as f:
+            peer = (list(f.ilines), list(f.xlines), f.sorting)
+        geometry = json.loads(run("geometry", "--json", self.path("cube.sgy")).stdout)
+        inlines, crosslines = geometry["inlines"], geometry["crosslines"]
+        self.assertEqual((list(range(inlines["first"], inlines["last"] + 1, inlines["step"])),
+                          list(range(crosslines["first"], crosslines["last"] + 1, crosslines["step"])),
+                          geometry["sorting"]), (peer[0], peer[1], "crossline-major"))
+        self.assertEqual(peer[2], segyio.TraceSortingFormat.CROSSLINE_SORTING)
+        self.assertEqual(geometry["corners"][3], {"bin": [9, 103], "x": 90, "y": 1030})
+        text = run("geometry", self.path("cube.sgy")).stdout
+        self.assertIn("survey: 3-D post-stack\ninline field: 189-192\ncrossline field: 193-196\n", text)
+        self.assertIn("corner 9/103: 90 1030\n", text)
+        forced = json.loads(run("geometry", "--json", "--iline", "193", "--xline", "189", self.path("cube.sgy")).stdout)
+        self.assertEqual((forced["inline_byte"], forced["sorting"]), (193, "inline-major"))
+        for options in (["--iline", "0", "--xline", "193"], ["--iline", "189"], ["--field", "cdp"]):
+            self.assertEqual(run("geometry", *options, self.path("cube.sgy")).returncode, 2, options)
+        self.assertEqual(run("info", "--iline", "189", "--xline", "193", self.path("cube.sgy")).returncode, 2)
+
+    def test_check(self):
+        # Each inconsistency found, at its byte, with the option that reads
+        # the file anyway where there is one; a clean file passes.
+        rng = random.Random(5)
+        floats = [rng.uniform(-1000, 1000) for _ in range(3 * 50)]
+        rows = [  # name, generator arguments, byte, option (None: the file is clean)
+            ("clean", dict(), None, None),
+            ("ieee-under-ibm", dict(ns=50, packing="f", words=floats), 3224, "--format 5"),
+            ("lsb-without-constant", dict(order="<", rev=b"\x00\x01"), 3296, "--endian little"),
+            ("revision-garbage", dict(rev=b"\x00\x64"), 3500, ""),
+            ("trace-count", dict(rev=b"\x02\x00", declared=True, patch=(3512, (99).to_bytes(8, "big"))), 3512, ""),
+            ("trace-ns", dict(traces=4, patch=(3600 + 3 * 272 + 114, b"\0\x09")), 3600 + 3 * 272 + 114, ""),
+            ("truncated", dict(tail=b"xyz"), 3600 + 3 * 272, "--samples N"),
+        ]
+        for name, generator, byte, option in rows:
+            with self.subTest(name):
+                make_segy(self.path(name), **generator)
+                result = run("check", "--json", self.path(name))
+                report = json.loads(result.stdout)
+                self.assertEqual((result.returncode, report["clean"]), (0 if byte is None else 1, byte is None))
+                self.assertEqual([(f["offset"], f["override"]) for f in report["findings"]],
+                                 [] if byte is None else [(byte, option)])
+                text = run("check", self.path(name)).stdout
+                self.assertEqual(text.count("\n"), max(1, len(report["findings"])))
+        self.assertEqual(run("check", self.path("clean")).stdout, "%s: no problems found\n" % self.path("clean"))
+
     def test_rare_ibm_words(self):
         words = [0x42064000, 0x41000000, 0x61100000, 0xC1100000, 0x00000000, 0x41100000]
         for order in "><":
@@ -355,9 +409,9 @@ class ZelSegy(unittest.TestCase):
                 (["--bogus"], 2, "", None), (["info", "-platform", "xcb", "f"], 2, "Unknown option 'platform'", None),
                 (["info", ""], 1, r"\Azel-segy: the file name is empty\n\Z", None),
                 (["info", "--endian", "big", "--endian", "little", "f"], 2, "--endian given more than once", None),
-                (["convert", "--to", "ieee", "a", "-"], 2, "standard input and output", None),
+                (["convert", "--to", "ieee", "a", "-"], 2, "not standard output", None),
                 (["--help"], 0, r"\A(?!(.|\n)*--help-all)", None), (["--version"], 0, r"\Azel-segy 5", None),
-                (["--help"], 0, r"Optionen:(.|\n)*info, headers: ein JSON-Objekt ausgeben", "de_DE.UTF-8")):
+                (["--help"], 0, r"Optionen:(.|\n)*geometry, check: ein JSON-Objekt", "de_DE.UTF-8")):
             with self.subTest(args=args, lang=lang):
                 result = run(*args, lang=lang)
                 self.assertEqual(result.returncode, status, result.stderr)
@@ -399,8 +453,19 @@ class ZelSegy(unittest.TestCase):
         self.assertTrue(stat.S_ISFIFO(os.stat(fifo).st_mode))
         self.assertEqual(run("convert", "--to", "ieee", src, copy).returncode, 0)
         self.assertEqual(received, [read(copy)])
-        result = run("info", fifo)
-        self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: %s: not a regular file; zel-segy reads files it can seek in\n" % fifo))
+        # A FIFO without a writer is empty, not waited for; streams are read
+        # to their end; endless devices are refused.
+        result = subprocess.run([TOOL, "info", fifo], capture_output=True, text=True, timeout=60)
+        self.assertEqual((result.returncode, result.stderr),
+                         (1, "zel-segy: %s: 0 bytes, shorter than the 3600 bytes of the file headers\n" % fifo))
+        for name in ("-", "/dev/stdin"):
+            for command in ("info", "headers", "check"):
+                result = subprocess.run([TOOL, command, name], input=read(src), capture_output=True, timeout=60)
+                self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertIn(b"\ntraces: 3\n", subprocess.run([TOOL, "info", "-"], input=read(src), capture_output=True).stdout)
+        result = run("info", "/dev/zero")
+        self.assertEqual((result.returncode, result.stderr),
+                         (1, "zel-segy: /dev/zero: not a file or a pipe; zel-segy reads files, pipes and FIFOs\n"))
         result = run("convert", "--to", "ieee", src, "/dev/full")
         self.assertEqual((result.returncode, result.stderr), (1, "zel-segy: /dev/full: No space left on device\n"))
         with open("/dev/full", "w") as full:
@@ -413,6 +478,19 @@ class ZelSegy(unittest.TestCase):
             finally:
                 os.chmod(self.dir.name, 0o755)
             self.assertIn("no temporary file can be created in %s" % self.dir.name, result.stderr)
+
+    def test_names_that_are_not_utf8(self):
+        # File names are bytes: one that is not UTF-8 is read and written,
+        # also in a folder whose name is not.
+        folder = os.path.join(os.fsencode(self.dir.name), b"d\xe9")
+        os.mkdir(folder)
+        src, out = os.path.join(folder, b"caf\xe9.sgy"), os.path.join(folder, b"out\xe8.sgy")
+        make_segy(src)
+        for args in (("info", src), ("headers", src), ("check", src), ("geometry", src),
+                     ("convert", "--to", "ieee", src, out), ("convert", "--to", "ibm", out, out)):
+            result = run(*args)
+            self.assertEqual(result.returncode, 0, (args, result.stderr))
+        self.assertEqual((read(out), sorted(os.listdir(folder))), (read(src), [b"caf\xe9.sgy", b"out\xe8.sgy"]))
 
     def test_in_place_and_already_converted(self):
         src, same, other = self.path("in.sgy"), self.path("same.sgy"), self.path("other.sgy")
