@@ -8,6 +8,7 @@
 #include "progress.h"
 #include "tooltexts.h"
 #include "tracestream.h"
+#include "wordlanes.h"
 
 #include <zelfunctions.h>
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -34,16 +36,43 @@ constexpr qint64 HeaderCopyBytes = qint64{1} << 20;
 constexpr ByteOrder HostOrder =
     Q_BYTE_ORDER == Q_BIG_ENDIAN ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
 
-// Counts the words that the conversion to `targetCode` cannot keep.
+// Counts the words that the conversion to `targetCode` cannot keep. Only
+// IBM words with an exponent below 33 or above 96 can leave the float
+// range; they are rare, so a run is gone through word by word only when it
+// has one.
 void CountLosses(const char* words, qint64 count, int targetCode, ByteOrder order,
                  ConversionCounts& counts)
 {
-    for (qint64 i = 0; i < count; ++i) {
-        const auto word = static_cast<quint32>(ReadUnsigned(words + 4 * i, 4, order));
-        if (targetCode == IbmFloatCode) {
-            counts.NonFinite += (word & 0x7F800000) == 0x7F800000 ? 1 : 0;
-        } else if ((word & 0xFFFFFF) != 0) {
-            const int power = IbmLeadingPower(word);
+    const bool swapped = order != HostOrder;
+    const auto word = [words, swapped](qint64 i) {
+        quint32 value;
+        std::memcpy(&value, words + 4 * i, sizeof value);
+        return swapped ? qbswap(value) : value;
+    };
+    if (targetCode == IbmFloatCode) {
+        qint64 nonFinite = 0;
+        for (qint64 i = 0; i < count; ++i)
+            nonFinite += (word(i) & 0x7F800000) == 0x7F800000 ? 1 : 0;
+        counts.NonFinite += nonFinite;
+        return;
+    }
+    Lanes rareLanes = {};
+    qint64 i = 0;
+    for (; i + 4 <= count; i += 4) {
+        Words value;
+        std::memcpy(&value, words + 4 * i, sizeof value);
+        value = swapped ? SwapLanes(value) : value;
+        rareLanes -= (value >> 24 & 0x7F) - 33u > 63u && (value & 0xFFFFFF) != 0;
+    }
+    qint64 rare = LaneSum(rareLanes);
+    for (; i < count; ++i) {
+        const quint32 value = word(i);
+        rare += ((value >> 24 & 0x7F) - 33u > 63u) && (value & 0xFFFFFF) != 0 ? 1 : 0;
+    }
+    for (qint64 i = 0; rare > 0 && i < count; ++i) {
+        const quint32 value = word(i);
+        if ((value & 0xFFFFFF) != 0) {
+            const int power = IbmLeadingPower(value);
             counts.Saturated += power >= 128 ? 1 : 0;
             counts.Flushed += power < -149 ? 1 : 0;
         }

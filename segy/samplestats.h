@@ -35,7 +35,7 @@ class QFile;
 
 // Reads every sample of `file`, laid out as `layout`, into `stats`; false
 // with `problem` set on a read error or an interruption.
-bool ScanSamples(QFile& file, const zel::SegyLayout& layout, Progress& progress,
-                 SampleStats& stats, QString& problem);
+bool ScanSamples(QFile& file, const zel::SegyLayout& layout, Progress& progress, SampleStats& stats,
+                 QString& problem);
 
 #endif

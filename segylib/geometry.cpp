@@ -6,7 +6,10 @@
 #include "headerfields.h"
 #include "segyread.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -39,8 +42,13 @@ NumberRange RangeOf(const Column& values)
     range.First = *low;
     range.Last = *high;
     qint64 step = 0;
-    for (const qint32 value : values)
-        step = std::gcd(step, qint64{value} - range.First);
+    for (const qint32 value : values) {
+        const qint64 difference = qint64{value} - range.First;
+        if (step == 0 || difference % step != 0)
+            step = std::gcd(step, difference);
+        if (step == 1)
+            break;
+    }
     range.Step = step == 0 ? 1 : step;
     range.Count = (range.Last - range.First) / range.Step + 1;
     return range;
@@ -119,6 +127,8 @@ double Fill(const Grid& grid)
 
 qint64 DistinctCount(Column values)
 {
+    if (std::all_of(values.begin(), values.end(), [&](qint32 v) { return v == values.front(); }))
+        return values.empty() ? 0 : 1;
     std::sort(values.begin(), values.end());
     return std::unique(values.begin(), values.end()) - values.begin();
 }
@@ -241,15 +251,24 @@ bool ReadGeometry(QIODevice& file, const SegyLayout& layout,
     std::sort(bytes.begin(), bytes.end());
     bytes.erase(std::unique(bytes.begin(), bytes.end()), bytes.end());
     std::vector<Column> columns(bytes.size());
+    for (Column& values : columns)
+        values.reserve(static_cast<size_t>(layout.Traces));
     const auto column = [&](int byte) -> Column& {
         return columns[static_cast<size_t>(std::lower_bound(bytes.begin(), bytes.end(), byte) -
                                            bytes.begin())];
     };
+    const bool bigEndian = layout.Order == ByteOrder::BigEndian;
     const auto visit = [&](qint64, const char* header) {
         for (size_t i = 0; i < bytes.size(); ++i) {
-            const int width = bytes[i] == ScalarByte ? 2 : 4;
-            columns[i].push_back(
-                static_cast<qint32>(ReadSigned(header + bytes[i] - 1, width, layout.Order)));
+            const char* at = header + bytes[i] - 1;
+            if (bytes[i] == ScalarByte) {
+                columns[i].push_back(static_cast<qint32>(ReadSigned(at, 2, layout.Order)));
+                continue;
+            }
+            quint32 word;
+            std::memcpy(&word, at, sizeof word);
+            word = bigEndian ? qFromBigEndian(word) : qFromLittleEndian(word);
+            columns[i].push_back(static_cast<qint32>(word));
         }
         return true;
     };
@@ -267,6 +286,9 @@ bool ReadGeometry(QIODevice& file, const SegyLayout& layout,
             best = std::move(grid);
             geometry.InlineByte = inlineByte;
             geometry.CrosslineByte = crosslineByte;
+            // A full grid cannot be bettered; ties go to the earlier pair.
+            if (best->Occupied == static_cast<qint64>(best->TracesInBin.size()))
+                break;
         }
     }
     if (!best) {
