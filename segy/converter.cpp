@@ -270,7 +270,8 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         failure.File = writeFailed ? outName : inName;
         return false;
     }
-    return CopyBytes(in, inName, out, outName, layout, layout.DataEnd, layout.FileBytes, targetCode,
-                     failure) &&
+    // A trace cut short and left out when salvaging is not written.
+    return CopyBytes(in, inName, out, outName, layout, layout.DataEnd + layout.LostBytes,
+                     layout.FileBytes, targetCode, failure) &&
            output.Commit(failure);
 }

@@ -168,7 +168,7 @@ bool WriteListing(QIODevice& file, const QString& path, const SegyLayout& layout
     QJsonObject listing{{QStringLiteral("file"), path}};
     QJsonArray textual;
     for (int index = 0; index < headers.Textual.size(); ++index) {
-        const TextHeader text = DecodeTextHeader(headers.Textual.at(index));
+        const TextHeader text = DecodeTextHeader(headers.Textual.at(index), layout.Text);
         if (json) {
             textual.append(
                 QJsonObject{{QStringLiteral("encoding"),

@@ -393,10 +393,12 @@ int main(int argc, char** argv)
         SegyTool::tr("info, headers, geometry, check: print one JSON object."));
     const QCommandLineOption inlineOption(
         QStringLiteral("iline"),
-        SegyTool::tr("geometry: the inline numbers are the 4-byte field at BYTE (with --xline)."),
+        SegyTool::tr("headers, geometry: the inline numbers are the 4-byte field at BYTE "
+                     "(geometry needs --xline too)."),
         QStringLiteral("BYTE"));
     const QCommandLineOption crosslineOption(
-        QStringLiteral("xline"), SegyTool::tr("geometry: the crossline numbers are at BYTE."),
+        QStringLiteral("xline"),
+        SegyTool::tr("headers, geometry: the crossline numbers are the 4-byte field at BYTE."),
         QStringLiteral("BYTE"));
     const QCommandLineOption fieldOption(
         QStringLiteral("field"),
@@ -432,9 +434,15 @@ int main(int argc, char** argv)
     const QCommandLineOption samplesOption(QStringLiteral("samples"),
                                            SegyTool::tr("Read every trace as N samples long."),
                                            QStringLiteral("N"));
+    const QCommandLineOption textOption(
+        QStringLiteral("text"), SegyTool::tr("Read the textual headers in this character code."),
+        QStringLiteral("ebcdic|ascii"));
+    const QCommandLineOption salvageOption(
+        QStringLiteral("salvage"),
+        SegyTool::tr("Read the whole traces of a file whose last trace is cut short."));
     parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
                        scaleOption, inlineOption, crosslineOption, toOption, quietOption,
-                       endianOption, formatOption, samplesOption});
+                       endianOption, formatOption, samplesOption, textOption, salvageOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  SegyTool::tr("info, headers, geometry, check or convert"),
                                  SegyTool::tr("command"));
@@ -449,8 +457,9 @@ int main(int argc, char** argv)
                             .arg(QLatin1String(ProgramName), QCoreApplication::applicationVersion())
                             .toLocal8Bit());
     }
-    for (const QCommandLineOption& option : {toOption, endianOption, formatOption, samplesOption,
-                                             tracesOption, inlineOption, crosslineOption}) {
+    for (const QCommandLineOption& option :
+         {toOption, endianOption, formatOption, samplesOption, tracesOption, inlineOption,
+          crosslineOption, textOption}) {
         if (parser.values(option).size() > 1)
             return Usage(SegyTool::tr("--%1 given more than once").arg(option.names().constLast()));
     }
@@ -473,6 +482,26 @@ int main(int argc, char** argv)
         if (overrides.SamplesPerTrace <= 0)
             return Usage(SegyTool::tr("--samples takes a count above zero"));
     }
+    const QString text = parser.value(textOption);
+    if (text == QLatin1String("ebcdic"))
+        overrides.Text = TextEncoding::Ebcdic;
+    else if (text == QLatin1String("ascii"))
+        overrides.Text = TextEncoding::Ascii;
+    else if (parser.isSet(textOption))
+        return Usage(SegyTool::tr("--text takes ebcdic or ascii"));
+    overrides.Salvage = parser.isSet(salvageOption);
+    // The first bytes (from 1) of the 4-byte inline and crossline fields;
+    // 0 where not given.
+    int lineBytes[2] = {};
+    const QCommandLineOption* lineOptions[2] = {&inlineOption, &crosslineOption};
+    for (int line = 0; line < 2; ++line) {
+        if (!parser.isSet(*lineOptions[line]))
+            continue;
+        lineBytes[line] = parser.value(*lineOptions[line]).toInt();
+        if (lineBytes[line] < 1 || lineBytes[line] > 237)
+            return Usage(SegyTool::tr("--iline and --xline take the first byte (1 to 237) of a "
+                                      "4-byte field"));
+    }
 
     QStringList positional = parser.positionalArguments();
     const QString command = positional.isEmpty() ? QString() : positional.takeFirst();
@@ -491,9 +520,16 @@ int main(int argc, char** argv)
             return Usage(SegyTool::tr("--to and --scan do not belong to headers"));
         HeaderRequest request;
         for (const QString& name : parser.values(fieldOption)) {
-            const std::optional<HeaderField> field = FindTraceField(name);
+            std::optional<HeaderField> field = FindTraceField(name);
             if (!field)
                 return Usage(SegyTool::tr("--field %1 names no trace header field").arg(name));
+            for (int line = 0; line < 2; ++line) {
+                if (lineBytes[line] != 0 &&
+                    qstrcmp(field->Keyword, line == 0 ? "iline" : "xline") == 0) {
+                    field->Offset = lineBytes[line] - 1;
+                    field->Bytes = 4;
+                }
+            }
             request.Fields.push_back({*field, name});
         }
         if (parser.isSet(tracesOption)) {
@@ -512,10 +548,9 @@ int main(int argc, char** argv)
         request.Scale = parser.isSet(scaleOption);
         return RunHeaders(arguments.first(), overrides, request);
     }
-    if (parser.isSet(inlineOption) || parser.isSet(crosslineOption)) {
-        if (command != QLatin1String("geometry"))
-            return Usage(SegyTool::tr("--iline and --xline belong to geometry"));
-    }
+    if ((parser.isSet(inlineOption) || parser.isSet(crosslineOption)) &&
+        command != QLatin1String("geometry"))
+        return Usage(SegyTool::tr("--iline and --xline belong to headers and geometry"));
     if (command == QLatin1String("check")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("check takes one FILE"));
@@ -528,17 +563,13 @@ int main(int argc, char** argv)
             return Usage(SegyTool::tr("geometry takes one FILE"));
         if (headerOptions || parser.isSet(toOption) || parser.isSet(scanOption))
             return Usage(SegyTool::tr("geometry takes --json, --iline and --xline"));
-        std::optional<std::pair<int, int>> lineBytes;
+        std::optional<std::pair<int, int>> lines;
         if (parser.isSet(inlineOption) || parser.isSet(crosslineOption)) {
-            const int inlineByte = parser.value(inlineOption).toInt();
-            const int crosslineByte = parser.value(crosslineOption).toInt();
-            const auto valid = [](int byte) { return byte >= 1 && byte <= 237; };
-            if (!valid(inlineByte) || !valid(crosslineByte))
-                return Usage(SegyTool::tr("--iline and --xline take the first byte (1 to 237) of a "
-                                          "4-byte field, both of them"));
-            lineBytes = std::pair{inlineByte, crosslineByte};
+            if (lineBytes[0] == 0 || lineBytes[1] == 0)
+                return Usage(SegyTool::tr("geometry takes --iline and --xline together"));
+            lines = std::pair{lineBytes[0], lineBytes[1]};
         }
-        return RunGeometry(arguments.first(), overrides, lineBytes, parser.isSet(jsonOption));
+        return RunGeometry(arguments.first(), overrides, lines, parser.isSet(jsonOption));
     }
     if (headerOptions)
         return Usage(SegyTool::tr("--field, --traces, --csv, --nonzero and --scale belong to "

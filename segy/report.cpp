@@ -98,7 +98,7 @@ QString InfoText(const QString& path, const SegyLayout& layout, const SampleStat
         }
     }
     if (layout.Kind == FileKind::Segy) {
-        const TextHeader header = DecodeTextHeader(layout.TextHeader);
+        const TextHeader header = DecodeTextHeader(layout.TextHeader, layout.Text);
         text += SegyTool::tr("textual header (%1):\n").arg(EncodingName(header));
         text += header.Lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
     }
@@ -125,7 +125,7 @@ QByteArray InfoJson(const QString& path, const SegyLayout& layout, const SampleS
         {QStringLiteral("trailer_stanzas"), layout.TrailerStanzas},
     };
     if (layout.Kind == FileKind::Segy) {
-        const TextHeader header = DecodeTextHeader(layout.TextHeader);
+        const TextHeader header = DecodeTextHeader(layout.TextHeader, layout.Text);
         info.insert(QStringLiteral("textual_header_encoding"), EncodingName(header));
         info.insert(QStringLiteral("textual_header"), QJsonArray::fromStringList(header.Lines));
     }

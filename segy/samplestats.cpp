@@ -7,11 +7,18 @@
 #include "tracestream.h"
 #include "wordlanes.h"
 
+#include <targetregion.h>
+
 #include <zelfunctions.h>
+
+#include <QByteArray>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 using namespace zel;
 
@@ -47,71 +54,46 @@ void AddValue(SampleStats& stats, double value)
     stats.SumOfSquares += value * value;
 }
 
-// Adds `count` values and, for IBM samples, their words (in host order)
-// four at a time. Words that may lie beyond the float range (exponent 97
-// and up) are rare; a batch that has one is counted again word by word.
-void AddBatch(SampleStats& stats, const float* values, const quint32* words, qint64 count, bool ibm)
+namespace baseline {
+constexpr int Width = 4;
+#include "samplerun.h"
+} // namespace baseline
+
+#if defined(__x86_64__)
+ZEL_BEGIN_TARGET("avx2")
+namespace avx2 {
+constexpr int Width = 8;
+#include "samplerun.h"
+} // namespace avx2
+ZEL_END_TARGET
+
+ZEL_BEGIN_TARGET("avx512f,avx512bw,avx512dq")
+namespace avx512 {
+constexpr int Width = 16;
+#include "samplerun.h"
+} // namespace avx512
+ZEL_END_TARGET
+#endif
+
+using RunAdder = void (*)(SampleStats&, const char*, const float*, qint64, bool);
+
+// The widest form this processor runs, or a narrower one that ZEL_SIMD
+// names ("scalar" and "sse2" the baseline, "avx2", "avx512"), as it does for
+// the conversion library, so that tests run each.
+RunAdder ChooseRunAdder()
 {
-    const float infinity = std::numeric_limits<float>::infinity();
-    Floats low = {infinity, infinity, infinity, infinity};
-    Floats high = -low;
-    Doubles squares[2] = {};
-    Lanes finite = {};
-    Lanes unnormalised = {};
-    Lanes dirtyZeros = {};
-    Lanes mayBeBeyond = {};
-    qint64 i = 0;
-    for (; i + 4 <= count; i += 4) {
-        Floats value;
-        Words word;
-        std::memcpy(&value, values + i, sizeof value);
-        std::memcpy(&word, words + i, sizeof word);
-        const Lanes isFinite = (word & 0x7F800000) != 0x7F800000 || Lanes{} != ibm;
-        const Floats kept = isFinite ? value : Floats{};
-        finite -= isFinite;
-        low = isFinite && kept < low ? kept : low;
-        high = isFinite && kept > high ? kept : high;
-        const Doubles first =
-            __builtin_convertvector(__builtin_shufflevector(kept, kept, 0, 1), Doubles);
-        const Doubles second =
-            __builtin_convertvector(__builtin_shufflevector(kept, kept, 2, 3), Doubles);
-        squares[0] += first * first;
-        squares[1] += second * second;
-        const Words fraction = word & 0xFFFFFF;
-        const Words exponent = word >> 24 & 0x7F;
-        unnormalised -= fraction != 0 && fraction < 0x100000;
-        dirtyZeros -= fraction == 0 && exponent != 0;
-        mayBeBeyond -= exponent >= 97 && fraction != 0;
-    }
-    const Doubles square = squares[0] + squares[1];
-    stats.SumOfSquares += square[0] + square[1];
-    qint64 finiteValues = 0;
-    for (int lane = 0; lane < 4; ++lane) {
-        finiteValues += finite[lane];
-        if (finite[lane] > 0) {
-            stats.Minimum = std::min<double>(stats.Minimum, low[lane]);
-            stats.Maximum = std::max<double>(stats.Maximum, high[lane]);
-        }
-    }
-    stats.Samples += finiteValues;
-    stats.NonFinite += i - finiteValues;
-    if (ibm) {
-        for (int lane = 0; lane < 4; ++lane) {
-            stats.Unnormalised += unnormalised[lane];
-            stats.DirtyZeros += dirtyZeros[lane];
-        }
-        if (LaneSum(mayBeBeyond) > 0) {
-            for (qint64 j = 0; j < i; ++j) {
-                if ((words[j] & 0xFFFFFF) != 0 && IbmLeadingPower(words[j]) >= 128)
-                    ++stats.BeyondFloat;
-            }
-        }
-    }
-    for (; i < count; ++i) {
-        if (ibm)
-            ClassifyIbm(stats, words[i]);
-        AddValue(stats, values[i]);
-    }
+#if defined(__x86_64__)
+    __builtin_cpu_init();
+    const char* forced = std::getenv("ZEL_SIMD");
+    const QByteArray named = forced != nullptr ? QByteArray(forced) : QByteArray("avx512");
+    const bool baseline = named == "scalar" || named == "sse2";
+    if (named != "avx2" && !baseline && __builtin_cpu_supports("avx512f") &&
+        __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512dq"))
+        return avx512::AddAnyRun;
+    if (!baseline && __builtin_cpu_supports("avx2"))
+        return avx2::AddAnyRun;
+#endif
+    return baseline::AddAnyRun;
 }
 
 } // namespace
@@ -124,22 +106,20 @@ void SampleStats::Add(const char* words, qint64 count, const SampleFormat& forma
             AddValue(*this, DecodeSample(words + i * format.Bytes, format, order));
         return;
     }
+    static const RunAdder addRun = ChooseRunAdder();
+    const bool swap = order != HostOrder;
+    if (!ibm) {
+        addRun(*this, words, nullptr, count, swap);
+        return;
+    }
     float values[Batch];
-    quint32 host[Batch];
     for (qint64 done = 0; done < count; done += Batch) {
         const qint64 batch = std::min(count - done, Batch);
         const char* at = words + done * 4;
-        std::memcpy(host, at, static_cast<size_t>(batch) * 4);
-        if (order != HostOrder)
-            ByteSwapArray(reinterpret_cast<unsigned char*>(host), 4, static_cast<int>(batch));
-        if (ibm) {
-            // The library reads, never writes, its input buffer here.
-            IbmToFloatOrdered(const_cast<char*>(at), values, static_cast<int>(batch),
-                              LibraryOrder(order));
-        } else {
-            std::memcpy(values, host, static_cast<size_t>(batch) * 4);
-        }
-        AddBatch(*this, values, host, batch, ibm);
+        // The library reads, never writes, its input buffer here.
+        IbmToFloatOrdered(const_cast<char*>(at), values, static_cast<int>(batch),
+                          LibraryOrder(order));
+        addRun(*this, at, values, batch, swap);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <future>
 #include <vector>
 
 namespace {
@@ -51,42 +52,72 @@ std::vector<Piece> NextChunk(const zel::SegyLayout& layout, qint64& trace, qint6
     return pieces;
 }
 
+// The next chunk of the traces, from `trace` and `inTrace` on, which it
+// advances; no pieces once the traces are done.
+struct Chunk
+{
+    std::vector<char> Bytes;
+    std::vector<Piece> Pieces;
+    qint64 Count = 0;
+};
+
+bool ReadChunk(QFile& in, const zel::SegyLayout& layout, qint64& trace, qint64& inTrace,
+               Chunk& chunk, QString& problem)
+{
+    chunk.Pieces = trace < layout.Traces ? NextChunk(layout, trace, inTrace) : std::vector<Piece>{};
+    chunk.Count =
+        chunk.Pieces.empty() ? 0 : chunk.Pieces.back().InChunk + chunk.Pieces.back().Bytes;
+    chunk.Bytes.resize(static_cast<size_t>(chunk.Count));
+    if (in.read(chunk.Bytes.data(), chunk.Count) == chunk.Count)
+        return true;
+    problem =
+        in.error() != QFileDevice::NoError ? in.errorString() : SegyTool::tr("file ended early");
+    return false;
+}
+
 } // namespace
 
+// Each chunk is read on a thread of its own while the one before is handed
+// out and written, so that reading and working overlap.
 bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
                   const ChunkSink& sink, Progress& progress, QString& problem)
 {
-    std::vector<char> chunk(
-        static_cast<size_t>(std::min(ChunkBytes, layout.DataEnd - layout.DataOffset)));
     if (!in.seek(layout.DataOffset)) {
         problem = in.errorString();
         return false;
     }
     qint64 trace = 0;
     qint64 inTrace = 0;
-    while (trace < layout.Traces) {
+    Chunk current;
+    Chunk next;
+    if (!ReadChunk(in, layout, trace, inTrace, current, problem))
+        return false;
+    while (!current.Pieces.empty()) {
         if (InterruptionRequested()) {
             problem = SegyTool::tr("interrupted");
             return false;
         }
-        const std::vector<Piece> pieces = NextChunk(layout, trace, inTrace);
-        const qint64 count = pieces.back().InChunk + pieces.back().Bytes;
-        if (in.read(chunk.data(), count) != count) {
-            problem = in.error() != QFileDevice::NoError ? in.errorString()
-                                                         : SegyTool::tr("file ended early");
-            return false;
-        }
-        for (const Piece& piece : pieces) {
+        QString readProblem;
+        // Waited for when it goes out of scope, on every way out.
+        std::future<bool> ahead = std::async(std::launch::async, [&] {
+            return ReadChunk(in, layout, trace, inTrace, next, readProblem);
+        });
+        for (const Piece& piece : current.Pieces) {
             const qint64 from = std::max(piece.InTrace, piece.Trace.HeaderBytes);
             const qint64 to = piece.InTrace + piece.Bytes;
             if (to > from) {
-                samples(chunk.data() + piece.InChunk + (from - piece.InTrace),
+                samples(current.Bytes.data() + piece.InChunk + (from - piece.InTrace),
                         (to - from) / layout.Format->Bytes);
             }
         }
-        if (!sink(chunk.data(), count, problem))
+        if (!sink(current.Bytes.data(), current.Count, problem))
             return false;
-        progress.Advance(count);
+        progress.Advance(current.Count);
+        if (!ahead.get()) {
+            problem = readProblem;
+            return false;
+        }
+        std::swap(current, next);
     }
     return true;
 }

@@ -9,10 +9,8 @@
 // Four 32-bit lanes, the width every x86-64 processor has: the compiler
 // writes the instructions of the build's target for the operators on them
 // (a comparison gives -1 in the lanes where it holds, 0 elsewhere).
-using Floats = float __attribute__((vector_size(16)));
 using Words = quint32 __attribute__((vector_size(16)));
 using Lanes = qint32 __attribute__((vector_size(16)));
-using Doubles = double __attribute__((vector_size(16)));
 
 // Each lane's bytes in the other order.
 inline Words SwapLanes(Words words)

@@ -41,6 +41,7 @@ constexpr qint64 MostVariableHeaders = 4096;
 constexpr qint64 HeadersPerRead = 32;
 
 const QString SamplesOverride = QStringLiteral("--samples N");
+const QString SalvageOverride = QStringLiteral("--salvage");
 
 bool Fail(SegyFinding& problem, const QString& what, qint64 offset = -1,
           const QString& override = QString())
@@ -177,6 +178,18 @@ void NoteHeaderSamples(SegyLayout& layout, qint64 headerSamples, qint64 binarySa
                                 QStringLiteral("--samples %1").arg(binarySamples)};
 }
 
+// Ends the traces at @p end, the bytes from there to the old end being a
+// trace cut short, and says so.
+void LeaveOut(SegyLayout& layout, qint64 end)
+{
+    layout.LostBytes = layout.DataEnd - end;
+    layout.DataEnd = end;
+    layout.Notes << SegyFinding{ZelSegy::tr("the last trace is cut short: its %1 bytes are left "
+                                            "out")
+                                    .arg(layout.LostBytes),
+                                end, QString()};
+}
+
 bool FitsWholeTraces(const SegyLayout& layout, qint64 headerBytes, qint64 samples)
 {
     const qint64 traceBytes = headerBytes + samples * layout.Format->Bytes;
@@ -220,37 +233,48 @@ bool SettleFixedLength(QIODevice& file, const LayoutOverrides& overrides, SegyLa
     }
     layout.TraceBytes = headerBytes + layout.SamplesPerTrace * layout.Format->Bytes;
     const qint64 dataBytes = layout.DataEnd - layout.DataOffset;
-    if (dataBytes % layout.TraceBytes != 0) {
+    const qint64 leftOver = dataBytes % layout.TraceBytes;
+    if (leftOver != 0 && !overrides.Salvage) {
         return Fail(problem,
                     ZelSegy::tr("the file length is not the headers plus whole traces of %1 "
                                 "bytes: %2 bytes left over")
                         .arg(layout.TraceBytes)
-                        .arg(dataBytes % layout.TraceBytes),
-                    layout.DataEnd - dataBytes % layout.TraceBytes, SamplesOverride);
+                        .arg(leftOver),
+                    layout.DataEnd - leftOver, SalvageOverride);
     }
     layout.Traces = dataBytes / layout.TraceBytes;
+    if (leftOver != 0)
+        LeaveOut(layout, layout.DataEnd - leftOver);
     return true;
 }
 
 // Walks the traces one by one, each as long as its own header says: its
 // sample count (the binary header's where it gives none) and, when a trace
 // may have several additional headers, their count in the first of them.
-// Traces that all turn out alike are laid out as of fixed length.
-bool WalkTraces(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
+// Traces that all turn out alike are laid out as of fixed length. A trace
+// cut short by the end is left out when salvaging, and an error otherwise.
+bool WalkTraces(QIODevice& file, bool salvage, SegyLayout& layout, SegyFinding& problem)
 {
     std::vector<TracePlace> traces;
-    for (qint64 at = layout.DataOffset; at < layout.DataEnd;) {
+    qint64 at = layout.DataOffset;
+    bool cut = false;
+    while (at < layout.DataEnd && !cut) {
         const qint64 index = static_cast<qint64>(traces.size());
         const auto cutShort = [&] {
-            return Fail(problem,
-                        ZelSegy::tr("trace %1 at byte %2 is cut short by the end of the traces")
-                            .arg(index + 1)
-                            .arg(at),
-                        at, SamplesOverride);
+            cut = true;
+            return salvage || Fail(problem,
+                                   ZelSegy::tr("trace %1 at byte %2 is cut short by the end of "
+                                               "the traces")
+                                       .arg(index + 1)
+                                       .arg(at),
+                                   at, SalvageOverride);
         };
         char field[2];
-        if (at + TraceHeaderBytes > layout.DataEnd)
-            return cutShort();
+        if (at + TraceHeaderBytes > layout.DataEnd) {
+            if (!cutShort())
+                return false;
+            continue;
+        }
         if (!ReadAt(file, at + TraceSamplesAt, field, 2, problem))
             return false;
         TracePlace trace{at, TraceHeaderBytes * (1 + layout.ExtraTraceHeaders),
@@ -258,8 +282,11 @@ bool WalkTraces(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
         if (trace.Samples == 0)
             trace.Samples = layout.SamplesPerTrace;
         if (layout.ExtraTraceHeaders > 1) {
-            if (at + 2 * TraceHeaderBytes > layout.DataEnd)
-                return cutShort();
+            if (at + 2 * TraceHeaderBytes > layout.DataEnd) {
+                if (!cutShort())
+                    return false;
+                continue;
+            }
             if (!ReadAt(file, at + TraceHeaderBytes + ExtraHeadersOfTraceAt, field, 2, problem))
                 return false;
             const auto extra = static_cast<qint64>(ReadUnsigned(field, 2, layout.Order));
@@ -271,11 +298,16 @@ bool WalkTraces(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
                         ZelSegy::tr("trace %1 at byte %2 has no samples").arg(index + 1).arg(at),
                         at + TraceSamplesAt, SamplesOverride);
         }
-        if (at + trace.HeaderBytes + trace.Samples * layout.Format->Bytes > layout.DataEnd)
-            return cutShort();
+        if (at + trace.HeaderBytes + trace.Samples * layout.Format->Bytes > layout.DataEnd) {
+            if (!cutShort())
+                return false;
+            continue;
+        }
         at += trace.HeaderBytes + trace.Samples * layout.Format->Bytes;
         traces.push_back(trace);
     }
+    if (cut)
+        LeaveOut(layout, at);
     layout.Traces = static_cast<qint64>(traces.size());
     const auto differs = [&traces](const TracePlace& trace) {
         return trace.Samples != traces.front().Samples ||
@@ -378,7 +410,7 @@ bool ReadSegy(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& lay
                     TextHeaderBytes + TrailerStanzasAt);
     }
     if (!layout.FixedLength || layout.ExtraTraceHeaders > 1)
-        return WalkTraces(file, layout, problem);
+        return WalkTraces(file, overrides.Salvage, layout, problem);
     SegyLayout fixed = layout;
     const bool fixedFits = SettleFixedLength(file, overrides, fixed, problem);
     if (fixedFits && (overrides.SamplesPerTrace != 0 || !TraceHeadersDisagree(file, fixed))) {
@@ -389,7 +421,8 @@ bool ReadSegy(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& lay
     // themselves, may still chain up to the end of the traces.
     SegyLayout walked = layout;
     SegyFinding walkProblem;
-    if (overrides.SamplesPerTrace == 0 && WalkTraces(file, walked, walkProblem)) {
+    if (overrides.SamplesPerTrace == 0 &&
+        WalkTraces(file, overrides.Salvage, walked, walkProblem)) {
         if (!walked.FixedLength) {
             walked.Notes << SegyFinding{ZelSegy::tr("traces differ in length; each is read as "
                                                     "long as its header says"),
@@ -409,37 +442,48 @@ bool ReadSegy(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& lay
 // SU traces: 240-byte headers and IEEE samples in the same byte order,
 // nothing before them. The order is the one in which the first trace's
 // sample count lays the file out as whole traces with the last trace's
-// header agreeing.
+// header agreeing. When salvaging, an order that fits exactly is still
+// preferred, and one that leaves a trace cut short needs a second whole
+// trace to agree with the first.
 bool ReadSeismicUnix(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& layout)
 {
     char first[TraceHeaderBytes];
     SegyFinding unused;
     if (layout.FileBytes < TraceHeaderBytes || !ReadAt(file, 0, first, TraceHeaderBytes, unused))
         return false;
-    for (const ByteOrder order : {ByteOrder::BigEndian, ByteOrder::LittleEndian}) {
-        if (overrides.Order && *overrides.Order != order)
-            continue;
-        const auto samples =
-            overrides.SamplesPerTrace != 0
-                ? overrides.SamplesPerTrace
-                : static_cast<qint64>(ReadUnsigned(first + TraceSamplesAt, 2, order));
-        const qint64 traceBytes = TraceHeaderBytes + 4 * samples;
-        if (samples == 0 || layout.FileBytes % traceBytes != 0)
-            continue;
-        char last[2];
-        if (!ReadAt(file, layout.FileBytes - traceBytes + TraceSamplesAt, last, 2, unused) ||
-            (overrides.SamplesPerTrace == 0 && std::memcmp(last, first + TraceSamplesAt, 2) != 0))
-            continue;
-        layout.Kind = FileKind::SeismicUnix;
-        layout.Order = order;
-        layout.Format = FindSampleFormat(IeeeFloatCode);
-        layout.SampleInterval =
-            static_cast<double>(ReadUnsigned(first + TraceIntervalAt, 2, order));
-        layout.SamplesPerTrace = samples;
-        layout.TraceBytes = traceBytes;
-        layout.DataEnd = layout.FileBytes;
-        layout.Traces = layout.FileBytes / traceBytes;
-        return true;
+    const bool orderGiven = overrides.Order.has_value();
+    for (const bool salvaging : {false, overrides.Salvage}) {
+        for (const ByteOrder order : {ByteOrder::BigEndian, ByteOrder::LittleEndian}) {
+            if (orderGiven && *overrides.Order != order)
+                continue;
+            const auto samples =
+                overrides.SamplesPerTrace != 0
+                    ? overrides.SamplesPerTrace
+                    : static_cast<qint64>(ReadUnsigned(first + TraceSamplesAt, 2, order));
+            const qint64 traceBytes = TraceHeaderBytes + 4 * samples;
+            const qint64 traces = samples == 0 ? 0 : layout.FileBytes / traceBytes;
+            const qint64 leftOver = layout.FileBytes - traces * traceBytes;
+            if (traces == 0 || (leftOver != 0 && !salvaging) ||
+                (leftOver != 0 && traces < 2 && !orderGiven))
+                continue;
+            char last[2];
+            if (!ReadAt(file, (traces - 1) * traceBytes + TraceSamplesAt, last, 2, unused) ||
+                (overrides.SamplesPerTrace == 0 &&
+                 std::memcmp(last, first + TraceSamplesAt, 2) != 0))
+                continue;
+            layout.Kind = FileKind::SeismicUnix;
+            layout.Order = order;
+            layout.Format = FindSampleFormat(IeeeFloatCode);
+            layout.SampleInterval =
+                static_cast<double>(ReadUnsigned(first + TraceIntervalAt, 2, order));
+            layout.SamplesPerTrace = samples;
+            layout.TraceBytes = traceBytes;
+            layout.DataEnd = layout.FileBytes;
+            layout.Traces = traces;
+            if (leftOver != 0)
+                LeaveOut(layout, layout.FileBytes - leftOver);
+            return true;
+        }
     }
     return false;
 }
@@ -459,6 +503,7 @@ bool ReadLayout(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& l
 {
     SegyLayout segy;
     segy.FileBytes = file.size();
+    segy.Text = overrides.Text;
     if (ReadSegy(file, overrides, segy, problem)) {
         layout = std::move(segy);
         return true;
@@ -467,10 +512,23 @@ bool ReadLayout(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& l
     // caller gave a format code, which SU files do not have.
     SegyLayout su;
     su.FileBytes = segy.FileBytes;
-    if (overrides.FormatCode != 0 || !ReadSeismicUnix(file, overrides, su))
+    su.Text = overrides.Text;
+    if (overrides.FormatCode != 0)
         return false;
-    layout = std::move(su);
-    return true;
+    if (ReadSeismicUnix(file, overrides, su)) {
+        layout = std::move(su);
+        return true;
+    }
+    // SU traces cut short are better named as such than as a SEG-Y file
+    // with a format code that is none.
+    LayoutOverrides salvaging = overrides;
+    salvaging.Salvage = true;
+    if (!overrides.Salvage && ReadSeismicUnix(file, salvaging, su)) {
+        problem = {ZelSegy::tr("SU traces, the last one cut short by %1 bytes")
+                       .arg(su.TraceBytes - su.LostBytes),
+                   su.DataEnd, SalvageOverride};
+    }
+    return false;
 }
 
 } // namespace zel

@@ -11,6 +11,7 @@
  */
 
 #include "segyformat.h"
+#include "textheader.h"
 #include "zelsegy_export.h"
 
 #include <QByteArray>
@@ -56,6 +57,11 @@ struct LayoutOverrides
     int FormatCode = 0;
     /// Samples per trace; 0 for the headers'.
     qint64 SamplesPerTrace = 0;
+    /// The textual headers' character code; Detect to tell it by content.
+    TextEncoding Text = TextEncoding::Detect;
+    /// Whether a file whose last trace is cut short is read as its whole
+    /// traces, the rest being left out (see SegyLayout::LostBytes).
+    bool Salvage = false;
 };
 
 /// What kind of file a layout describes.
@@ -109,6 +115,12 @@ struct ZELSEGY_EXPORT SegyLayout
     qint64 TrailerStanzas = 0;
     qint64 Traces = 0;     ///< the number of traces
     QByteArray TextHeader; ///< the 3200 bytes of the textual header; empty for SU
+    /// How the textual headers are to be decoded (the caller's choice).
+    TextEncoding Text = TextEncoding::Detect;
+    /// The bytes of a trace cut short at the end of the traces, left out
+    /// when salvaging (see LayoutOverrides::Salvage); the trailer, if any,
+    /// follows them.
+    qint64 LostBytes = 0;
     /// Remarks on how the layout was settled; empty when the headers agree.
     QList<SegyFinding> Notes;
     /// The traces one by one, when their lengths vary.

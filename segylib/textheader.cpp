@@ -66,7 +66,7 @@ qsizetype TextScore(const QByteArray& bytes, const QByteArray& decoded, bool ebc
 
 } // namespace
 
-TextHeader DecodeTextHeader(QByteArray bytes)
+TextHeader DecodeTextHeader(QByteArray bytes, TextEncoding encoding)
 {
     TextHeader header;
     const QByteArray ebcdic = AsEbcdic(bytes);
@@ -77,7 +77,9 @@ TextHeader DecodeTextHeader(QByteArray bytes)
     }
     // A header of neither, such as one of zeros, is taken as EBCDIC, the
     // standard's code.
-    header.Ebcdic = TextScore(bytes, ebcdic, true) >= TextScore(bytes, ascii, false);
+    header.Ebcdic = encoding == TextEncoding::Detect
+                        ? TextScore(bytes, ebcdic, true) >= TextScore(bytes, ascii, false)
+                        : encoding == TextEncoding::Ebcdic;
     const QByteArray& shown = header.Ebcdic ? ebcdic : ascii;
     for (qsizetype line = 0; line < LineCount; ++line)
         header.Lines << QString::fromLatin1(shown.mid(line * LineLength, LineLength));

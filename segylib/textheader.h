@@ -16,6 +16,13 @@
 
 namespace zel {
 
+/// The character code of textual headers.
+enum class TextEncoding {
+    Detect, ///< told by the content
+    Ebcdic, ///< EBCDIC, the standard's code
+    Ascii,  ///< ASCII
+};
+
 /// A textual header decoded for display: 40 lines of 80 printable ASCII
 /// characters, whatever the file holds.
 struct TextHeader
@@ -24,12 +31,13 @@ struct TextHeader
     QStringList Lines;  ///< the 40 lines
 };
 
-/// Decodes the 3200 bytes of a textual header, telling EBCDIC from ASCII by
-/// which of the two reads as more text (letters, digits, spaces,
-/// punctuation, lines starting with "C"). Bytes that stand for no printable
+/// Decodes the 3200 bytes of a textual header in @p encoding. Detect tells
+/// EBCDIC from ASCII by which of the two reads as more text (letters,
+/// digits, spaces, punctuation, lines starting with "C"). Bytes that stand for no printable
 /// character read as "."; the EBCDIC codes of "#", "|", "{", "}" and "~"
 /// (code pages 037 and 1047) are shown as those characters.
-ZELSEGY_EXPORT TextHeader DecodeTextHeader(QByteArray bytes);
+ZELSEGY_EXPORT TextHeader DecodeTextHeader(QByteArray bytes,
+                                           TextEncoding encoding = TextEncoding::Detect);
 
 } // namespace zel
 

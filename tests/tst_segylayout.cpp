@@ -188,9 +188,9 @@ void TestSegyLayout::saysWhereAndHow_data()
     badFormat[static_cast<int>(FormatCodeOffset) + 1] = 13;
     QTest::newRow("format code") << badFormat << FormatCodeOffset << "--format N";
     QTest::newRow("bytes left over")
-        << Headers(10) + Trace(10) + "xyz" << FileHeaderBytes + 280 << "--samples N";
+        << Headers(10) + Trace(10) + "xyz" << FileHeaderBytes + 280 << "--salvage";
     QTest::newRow("trace cut short") << Headers(10, false) + Trace(10) + Trace(80).left(300)
-                                     << FileHeaderBytes + 280 << "--samples N";
+                                     << FileHeaderBytes + 280 << "--salvage";
     QByteArray pastEnd = Headers(10) + Trace(10);
     pastEnd[3500] = 2;
     pastEnd[3200 + 320] = 1;

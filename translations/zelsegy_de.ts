@@ -75,5 +75,13 @@
         <source>traces differ in length; each is read as long as its header says</source>
         <translation>die Spuren sind verschieden lang; jede wird so lang gelesen, wie ihr Kopf angibt</translation>
     </message>
+    <message>
+        <source>the last trace is cut short: its %1 bytes are left out</source>
+        <translation>die letzte Spur ist abgeschnitten: ihre %1 Bytes werden ausgelassen</translation>
+    </message>
+    <message>
+        <source>SU traces, the last one cut short by %1 bytes</source>
+        <translation>SU-Spuren, die letzte um %1 Bytes abgeschnitten</translation>
+    </message>
 </context>
 </TS>

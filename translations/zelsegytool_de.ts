@@ -472,24 +472,12 @@ Befehle:
         <translation>info, headers, geometry, check: ein JSON-Objekt ausgeben.</translation>
     </message>
     <message>
-        <source>geometry: the inline numbers are the 4-byte field at BYTE (with --xline).</source>
-        <translation>geometry: die Inline-Nummern sind das 4-Byte-Feld bei BYTE (mit --xline).</translation>
-    </message>
-    <message>
-        <source>geometry: the crossline numbers are at BYTE.</source>
-        <translation>geometry: die Crossline-Nummern liegen bei BYTE.</translation>
-    </message>
-    <message>
         <source>info, headers, geometry, check or convert</source>
         <translation>info, headers, geometry, check oder convert</translation>
     </message>
     <message>
         <source>convert writes files, not standard output; name a file as OUT</source>
         <translation>convert schreibt Dateien, nicht die Standardausgabe; eine Datei als AUS angeben</translation>
-    </message>
-    <message>
-        <source>--iline and --xline belong to geometry</source>
-        <translation>--iline und --xline gehören zu geometry</translation>
     </message>
     <message>
         <source>check takes one FILE</source>
@@ -508,12 +496,40 @@ Befehle:
         <translation>geometry nimmt --json, --iline und --xline</translation>
     </message>
     <message>
-        <source>--iline and --xline take the first byte (1 to 237) of a 4-byte field, both of them</source>
-        <translation>--iline und --xline nehmen das erste Byte (1 bis 237) eines 4-Byte-Felds, beide</translation>
-    </message>
-    <message>
         <source>read as IBM floats, %1 of %2 samples are unnormalised and %3 beyond the float range: IBM words written so, or IEEE floats under an IBM format code</source>
         <translation>als IBM-Gleitkommazahlen gelesen sind %1 von %2 Samples nicht normalisiert und %3 außerhalb des float-Bereichs: so geschriebene IBM-Wörter oder IEEE-Gleitkommazahlen unter einem IBM-Formatcode</translation>
+    </message>
+    <message>
+        <source>headers, geometry: the inline numbers are the 4-byte field at BYTE (geometry needs --xline too).</source>
+        <translation>headers, geometry: die Inline-Nummern sind das 4-Byte-Feld ab BYTE (geometry braucht auch --xline).</translation>
+    </message>
+    <message>
+        <source>headers, geometry: the crossline numbers are the 4-byte field at BYTE.</source>
+        <translation>headers, geometry: die Crossline-Nummern sind das 4-Byte-Feld ab BYTE.</translation>
+    </message>
+    <message>
+        <source>Read the textual headers in this character code.</source>
+        <translation>Die Textheader in diesem Zeichencode lesen.</translation>
+    </message>
+    <message>
+        <source>Read the whole traces of a file whose last trace is cut short.</source>
+        <translation>Die ganzen Spuren einer Datei lesen, deren letzte Spur abgeschnitten ist.</translation>
+    </message>
+    <message>
+        <source>--text takes ebcdic or ascii</source>
+        <translation>--text nimmt ebcdic oder ascii</translation>
+    </message>
+    <message>
+        <source>--iline and --xline take the first byte (1 to 237) of a 4-byte field</source>
+        <translation>--iline und --xline nehmen das erste Byte (1 bis 237) eines 4-Byte-Felds</translation>
+    </message>
+    <message>
+        <source>--iline and --xline belong to headers and geometry</source>
+        <translation>--iline und --xline gehören zu headers und geometry</translation>
+    </message>
+    <message>
+        <source>geometry takes --iline and --xline together</source>
+        <translation>geometry nimmt --iline und --xline nur zusammen</translation>
     </message>
 </context>
 </TS>

@@ -207,7 +207,9 @@ class ZelSegy(unittest.TestCase):
         ambiguous = dict(ns=8, traces=2, binary_ns=76, patch=(3600 + 272 + 114, b"\0\x09"))
         rows = [(ambiguous, ["--samples", "8"], dict(traces=2, samples_per_trace=8)),
                 (dict(fmt=13), ["--format", "1"], dict(format_code=1, traces=3)),
-                (dict(order="<"), ["--endian", "little", "--format", "5"], dict(format_code=5, traces=3))]
+                (dict(order="<"), ["--endian", "little", "--format", "5"], dict(format_code=5, traces=3)),
+                (dict(), ["--text", "ascii"], dict(textual_header_encoding="ASCII")),
+                (dict(ebcdic=False), ["--text", "ebcdic"], dict(textual_header_encoding="EBCDIC"))]
         for generator, options, expected in rows:
             with self.subTest(options=options):
                 make_segy(self.path("in.sgy"), **generator)
@@ -217,7 +219,7 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual({k: info[k] for k in expected}, expected)
         make_segy(self.path("in.sgy"), **ambiguous)
         self.assertIn("--samples N reads it otherwise", run("info", self.path("in.sgy")).stderr)
-        for options in (["--endian", "middle"], ["--format", "13"], ["--samples", "0"]):
+        for options in (["--endian", "middle"], ["--format", "13"], ["--samples", "0"], ["--text", "utf8"]):
             self.assertEqual(run("info", *options, self.path("in.sgy")).returncode, 2)
 
     def test_headers(self):
@@ -255,6 +257,9 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual((binary["SampleInterval"], binary["ExtendedSampleInterval"]), (2000, 0.25))
                 self.assertNotIn("ExtendedSamplesPerTrace", binary)
                 self.assertEqual(len(heads["textual_headers"]), 2)
+        by_byte = run("headers", "--csv", "--field", "9:4", "--field", "21:4", src).stdout
+        moved = run("headers", "--csv", "--field", "iline", "--field", "xline", "--iline", "9", "--xline", "21", src)
+        self.assertEqual(moved.stdout.splitlines()[1:], by_byte.splitlines()[1:])
         make_segy(self.path("in.su"), su=True, fmt=5, packing="f", words=[1.0] * 16, ns=8, traces=2)
         listing = json.loads(run("headers", "--json", self.path("in.su")).stdout)
         self.assertEqual([t["trace"] for t in listing["trace_headers"]], [0])
@@ -309,7 +314,7 @@ class ZelSegy(unittest.TestCase):
             ("revision-garbage", dict(rev=b"\x00\x64"), 3500, ""),
             ("trace-count", dict(rev=b"\x02\x00", declared=True, patch=(3512, (99).to_bytes(8, "big"))), 3512, ""),
             ("trace-ns", dict(traces=4, patch=(3600 + 3 * 272 + 114, b"\0\x09")), 3600 + 3 * 272 + 114, ""),
-            ("truncated", dict(tail=b"xyz"), 3600 + 3 * 272, "--samples N"),
+            ("truncated", dict(tail=b"xyz"), 3600 + 3 * 272, "--salvage"),
         ]
         for name, generator, byte, option in rows:
             with self.subTest(name):
@@ -323,14 +328,52 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual(text.count("\n"), max(1, len(report["findings"])))
         self.assertEqual(run("check", self.path("clean")).stdout, "%s: no problems found\n" % self.path("clean"))
 
+    def test_salvage(self):
+        # A last trace cut short: refused, naming --salvage; with it, the
+        # whole traces are read and converted, and the bytes left out counted.
+        floats = [0.5 * i for i in range(24)]
+        rows = [  # name, generator arguments, bytes cut off, whole traces, bytes left out
+            ("fixed", dict(traces=4), 5, 3, 267),
+            ("walked", dict(fixed=0, ns=[10, 80, 10]), 7, 2, 273),
+            ("su-lsb", dict(su=True, fmt=5, packing="f", words=floats, order="<"), 9, 2, 263),
+        ]
+        for name, generator, cut, traces, lost in rows:
+            with self.subTest(name):
+                src, out = self.path(name), self.path("out.sgy")
+                make_segy(src, **generator)
+                os.truncate(src, os.path.getsize(src) - cut)
+                refused = run("info", src)
+                self.assertEqual((refused.returncode, "--salvage reads it otherwise" in refused.stderr), (1, True))
+                info = json.loads(run("info", "--json", "--salvage", src).stdout)
+                self.assertEqual((info["traces"], [n["offset"] for n in info["notes"]]),
+                                 (traces, [os.path.getsize(src) - lost]))
+                self.assertIn("its %d bytes are left out" % lost, info["notes"][0]["what"])
+                self.assertEqual(run("check", "--salvage", src).returncode, 1)
+                if generator.get("su"):
+                    continue
+                result = run("convert", "--salvage", "--to", "ieee", src, out)
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertIn("bytes are left out", result.stderr)
+                self.assertEqual(os.path.getsize(out), os.path.getsize(src) - lost)
+                self.assertEqual(json.loads(run("info", "--json", out).stdout)["traces"], traces)
+
     def test_rare_ibm_words(self):
         words = [0x42064000, 0x41000000, 0x61100000, 0xC1100000, 0x00000000, 0x41100000]
         for order in "><":
             with self.subTest(order=order):
-                make_segy(self.path("in.sgy"), order=order, ns=6, traces=1, words=words)
+                # A trace of one run each, and one long enough for the vector loop and its tail.
+                make_segy(self.path("in.sgy"), order=order, ns=[6, 42], words=words * 8)
                 scan = json.loads(run("info", "--json", "--scan", self.path("in.sgy")).stdout)["scan"]
+                values = np.array([ibm_value(w) if w != 0x61100000 else FLT_MAX for w in words * 8], np.float64)
                 self.assertEqual((scan["unnormalised"], scan["dirty_zeros"], scan["beyond_float_range"],
-                                  scan["minimum"], scan["maximum"]), (1, 1, 1, -1.0, float(FLT_MAX)))
+                                  scan["minimum"], scan["maximum"], scan["samples"]), (8, 8, 8, -1.0, float(FLT_MAX), 48))
+                self.assertAlmostEqual(scan["rms"] / math.sqrt(np.mean(values ** 2)), 1, places=12)
+                make_segy(self.path("ieee.sgy"), order=order, fmt=5, ns=[4, 36], words=[math.inf, -math.nan, 1, -2] * 10,
+                          packing="f")
+                scan = json.loads(run("info", "--json", "--scan", self.path("ieee.sgy")).stdout)["scan"]
+                self.assertEqual((scan["non_finite"], scan["samples"], scan["minimum"], scan["maximum"], scan["rms"]),
+                                 (20, 20, -2, 1, math.sqrt(2.5)))
+                make_segy(self.path("in.sgy"), order=order, ns=6, traces=1, words=words)
                 result = run("convert", "--to", "ieee", self.path("in.sgy"), self.path("out.sgy"))
                 self.assertEqual(result.returncode, 0)
                 self.assertIn("1 samples beyond the float range became the largest float, 0 below", result.stderr)
