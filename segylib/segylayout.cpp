@@ -35,6 +35,8 @@ constexpr int TrailerStanzasAt = 328;
 constexpr int TraceSamplesAt = 114;
 constexpr int TraceIntervalAt = 116;
 constexpr int ExtraHeadersOfTraceAt = 156;
+constexpr int ExtendedTraceSamplesAt = 136;
+constexpr int ExtensionNameAt = 232;
 // A variable count of extended textual headers is looked for in this many
 // blocks at most, read this many at a time.
 constexpr qint64 MostVariableHeaders = 4096;
@@ -59,6 +61,48 @@ bool HoldsEndText(QByteArray block)
         return true;
     EbcdicToAscii(block.data(), static_cast<int>(block.size()));
     return block.contains(stanza);
+}
+
+// Whether a block reads as text, in ASCII or in EBCDIC, and whether it
+// opens a stanza with "((".
+bool ReadsAsText(QByteArray block, bool& opensStanza)
+{
+    const auto printable = [](const QByteArray& bytes) {
+        return static_cast<qint64>(std::count_if(
+            bytes.begin(), bytes.end(), [](char byte) { return byte >= 0x20 && byte <= 0x7E; }));
+    };
+    const qint64 ascii = printable(block);
+    const bool asciiOpens = block.startsWith("((");
+    EbcdicToAscii(block.data(), static_cast<int>(block.size()));
+    const qint64 ebcdic = printable(block);
+    opensStanza = ebcdic > ascii ? block.startsWith("((") : asciiOpens;
+    return std::max(ascii, ebcdic) * 10 >= qint64{block.size()} * 9;
+}
+
+// A variable number of trailer stanzas: the last block of the file holds
+// the ending stanza, and the trailer starts at the earliest block that
+// opens a stanza in the run of text blocks before it (looked for in so
+// many blocks at most).
+bool CountVariableTrailer(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
+{
+    const qint64 blocks =
+        std::min(MostVariableHeaders, (layout.FileBytes - layout.DataOffset) / TextHeaderBytes);
+    layout.TrailerStanzas = 0;
+    QByteArray block(static_cast<int>(TextHeaderBytes), '\0');
+    for (qint64 count = 1; count <= blocks; ++count) {
+        if (!ReadAt(file, layout.FileBytes - count * TextHeaderBytes, block.data(), TextHeaderBytes,
+                    problem))
+            return false;
+        bool opensStanza = false;
+        if ((count == 1 && !HoldsEndText(block)) || !ReadsAsText(block, opensStanza))
+            break;
+        if (opensStanza)
+            layout.TrailerStanzas = count;
+    }
+    if (layout.TrailerStanzas > 0)
+        return true;
+    return Fail(problem, ZelSegy::tr("the trailer stanzas have no ending stanza"),
+                layout.FileBytes - TextHeaderBytes);
 }
 
 bool CountVariableHeaders(QIODevice& file, SegyLayout& layout, SegyFinding& problem)
@@ -160,7 +204,7 @@ bool ReadRevisionTwo(const char* binary, SegyLayout& layout, qint64& firstTrace,
     }
     firstTrace = static_cast<qint64>(first);
     const qint64 trailer = ReadSigned(binary + TrailerStanzasAt, 4, layout.Order);
-    if (trailer < 0) {
+    if (trailer < -1) {
         return Fail(problem, ZelSegy::tr("a trailer of %1 stanzas cannot be read").arg(trailer),
                     TextHeaderBytes + TrailerStanzasAt);
     }
@@ -248,9 +292,27 @@ bool SettleFixedLength(QIODevice& file, const LayoutOverrides& overrides, SegyLa
     return true;
 }
 
+// A trace's sample count where revision 2 lets its first additional
+// header, when that is the standard's ("SEG00001", in ASCII or EBCDIC),
+// give it at 137-140: when the standard header's 16 bits give none, or
+// only the low 16 bits of a longer count (or 65535 for any longer one).
+qint64 ExtendedTraceSamples(const char* extension, qint64 headerSamples, ByteOrder order)
+{
+    QByteArray name(extension + ExtensionNameAt, 8);
+    EbcdicToAscii(name.data(), static_cast<int>(name.size()));
+    if (std::memcmp(extension + ExtensionNameAt, "SEG00001", 8) != 0 && name != "SEG00001")
+        return headerSamples;
+    const auto extended =
+        static_cast<qint64>(ReadUnsigned(extension + ExtendedTraceSamplesAt, 4, order));
+    const bool longer =
+        extended > 0xFFFF && (headerSamples == (extended & 0xFFFF) || headerSamples == 0xFFFF);
+    return extended > 0 && (headerSamples == 0 || longer) ? extended : headerSamples;
+}
+
 // Walks the traces one by one, each as long as its own header says: its
-// sample count (the binary header's where it gives none) and, when a trace
-// may have several additional headers, their count in the first of them.
+// sample count (or its extension, or the binary header's where neither
+// gives one) and, when a trace may have several additional headers, their
+// count in the first of them.
 // Traces that all turn out alike are laid out as of fixed length. A trace
 // cut short by the end is left out when salvaging, and an error otherwise.
 bool WalkTraces(QIODevice& file, bool salvage, SegyLayout& layout, SegyFinding& problem)
@@ -279,20 +341,23 @@ bool WalkTraces(QIODevice& file, bool salvage, SegyLayout& layout, SegyFinding& 
             return false;
         TracePlace trace{at, TraceHeaderBytes * (1 + layout.ExtraTraceHeaders),
                          static_cast<qint64>(ReadUnsigned(field, 2, layout.Order))};
-        if (trace.Samples == 0)
-            trace.Samples = layout.SamplesPerTrace;
-        if (layout.ExtraTraceHeaders > 1) {
+        if (layout.ExtraTraceHeaders >= 1) {
+            char extension[TraceHeaderBytes];
             if (at + 2 * TraceHeaderBytes > layout.DataEnd) {
                 if (!cutShort())
                     return false;
                 continue;
             }
-            if (!ReadAt(file, at + TraceHeaderBytes + ExtraHeadersOfTraceAt, field, 2, problem))
+            if (!ReadAt(file, at + TraceHeaderBytes, extension, TraceHeaderBytes, problem))
                 return false;
-            const auto extra = static_cast<qint64>(ReadUnsigned(field, 2, layout.Order));
-            if (extra >= 1 && extra < layout.ExtraTraceHeaders)
+            trace.Samples = ExtendedTraceSamples(extension, trace.Samples, layout.Order);
+            const auto extra = static_cast<qint64>(
+                ReadUnsigned(extension + ExtraHeadersOfTraceAt, 2, layout.Order));
+            if (layout.ExtraTraceHeaders > 1 && extra >= 1 && extra < layout.ExtraTraceHeaders)
                 trace.HeaderBytes = TraceHeaderBytes * (1 + extra);
         }
+        if (trace.Samples == 0)
+            trace.Samples = layout.SamplesPerTrace;
         if (trace.Samples == 0) {
             return Fail(problem,
                         ZelSegy::tr("trace %1 at byte %2 has no samples").arg(index + 1).arg(at),
@@ -402,6 +467,9 @@ bool ReadSegy(QIODevice& file, const LayoutOverrides& overrides, SegyLayout& lay
         }
         layout.DataOffset = firstTrace;
     }
+    // -1 stands for a count ended by a stanza.
+    if (layout.TrailerStanzas == -1 && !CountVariableTrailer(file, layout, problem))
+        return false;
     layout.DataEnd = layout.FileBytes - layout.TrailerStanzas * TextHeaderBytes;
     if (layout.DataEnd < layout.DataOffset) {
         return Fail(problem,

@@ -83,5 +83,9 @@
         <source>SU traces, the last one cut short by %1 bytes</source>
         <translation>SU-Spuren, die letzte um %1 Bytes abgeschnitten</translation>
     </message>
+    <message>
+        <source>the trailer stanzas have no ending stanza</source>
+        <translation>den Trailer-Stanzas fehlt die Schluss-Stanza</translation>
+    </message>
 </context>
 </TS>

@@ -25,14 +25,16 @@ def text_block(lines, ebcdic=True):
 
 def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, ext=(),
               ext_field=None, rev=b"\x01\x00", declared=False, binary_ns=None, tail=b"", packing=None,
-              text=None, fixed=1, extra=0, extra_field=None, gap=b"", trailer=(), su=False, patch=None):
+              text=None, fixed=1, extra=0, extra_field=None, gap=b"", trailer=(), su=False, patch=None,
+              counts_in_extension=False):
     """Writes a file: `words` are the sample words as integers (random
     normalised IBM words by default), or the values that the struct format
     `packing` gives a sample's bytes; `ns` a sample count for every trace or
     a list of counts, one per trace; `ext` the extended header blocks, `text`
     the textual header's bytes; `extra` the additional trace headers of each
     trace (a count, or a list of counts) and `extra_field` the bytes written
-    at 3507; `gap` bytes before the first trace, whose offset then
+    at 3507 (`counts_in_extension`: each trace's sample count in its first
+    additional header, 0 in 115-116); `gap` bytes before the first trace, whose offset then
     goes to 3521; `trailer` the stanzas after the last trace; `su` the traces
     alone; `patch` (offset, bytes) written over the result. Returns the samples' (offset, length) in the file."""
     counts = ns if isinstance(ns, list) else [ns] * traces
@@ -56,10 +58,11 @@ def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, e
     at = 0 if su else data_offset
     for count, extra_count in zip(counts, extras):
         header = bytearray(rng.getrandbits(8) for _ in range(240))
-        header[114:116] = struct.pack(order + "H", count)
+        header[114:116] = struct.pack(order + "H", 0 if counts_in_extension else count)
         for k in range(extra_count):
             more = bytearray(rng.getrandbits(8) for _ in range(232)) + b"SEG%05d" % (k + 1)
             more[156:158] = struct.pack(order + "H", extra_count)
+            more[136:140] = struct.pack(order + "I", count) if counts_in_extension else more[136:140]
             header += more
         trace = words[used:used + count]
         used += count
@@ -167,9 +170,14 @@ class ZelSegy(unittest.TestCase):
             ("extra-varying", dict(rev20, extra=[1, 2, 1], extra_field=b"\0\0\0\2"),
              dict(traces=3, additional_trace_headers=2, samples_per_trace=None)),
             ("flag-varying", dict(fixed=0, ns=[10, 80]), dict(traces=2, samples_per_trace=None)),
+            ("counts-in-extension", dict(rev20, fixed=0, ns=[10, 80], extra=1, extra_field=b"\0\0\0\1",
+                                         counts_in_extension=True), dict(traces=2, samples_per_trace=None)),
             ("headers-disagree", dict(ns=[10, 80, 10]), dict(traces=3, samples_per_trace=None)),
             ("trailer", dict(rev20, traces=10, trailer=[text_block(["TRAILER"])]),
              dict(traces=10, trailer_stanzas=1)),
+            ("trailer-until-end-text", dict(rev20, traces=10, patch=(3528, b"\xff" * 4), trailer=[
+                text_block(["((SEG: Trailer1))"]), text_block(["MORE"]), text_block(["((SEG: EndText))"])]),
+             dict(traces=10, trailer_stanzas=3)),
             ("first-trace-at-6800", dict(rev21, gap=bytes(3200)), dict(traces=3, first_trace_offset=6800)),
             ("binary-ns-zero", dict(ns=10, binary_ns=0), dict(traces=3, samples_per_trace=10)),
             ("su-msb", dict(su=True, fmt=5, packing="f", words=floats), dict(kind="SU", traces=3)),
