@@ -33,6 +33,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
+#include <optional>
+#include <utility>
 #include <vector>
 
 using namespace zel;
@@ -94,6 +97,25 @@ int WriteOut(const QByteArray& bytes)
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
         return Fail(SegyTool::tr("standard output"), QString::fromLocal8Bit(std::strerror(errno)));
     return Success;
+}
+
+// The value that the word given to `option` names among `choices`, in
+// `chosen`, which stays as it is when the option is not given; false when
+// the word names none of them.
+template<typename Value>
+bool Choose(const QCommandLineParser& parser, const QCommandLineOption& option,
+            std::initializer_list<std::pair<const char*, Value>> choices,
+            std::optional<Value>& chosen)
+{
+    if (!parser.isSet(option))
+        return true;
+    for (const auto& [word, value] : choices) {
+        if (parser.value(option) == QLatin1String(word)) {
+            chosen = value;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Copies the stream `source` to a temporary file that is gone once
@@ -201,59 +223,67 @@ bool OpenSegy(const FileName& name, const LayoutOverrides& overrides, QFile& fil
     return false;
 }
 
-int RunInfo(const FileName& name, const LayoutOverrides& overrides, bool json, bool scan,
-            bool showProgress)
+// Opens `name`, lays it out and returns what `command` returns for them;
+// status 1, with a line naming the file, when it cannot be opened or laid
+// out.
+template<typename Command>
+int OnSegy(const FileName& name, const LayoutOverrides& overrides, Command command)
 {
-    const QString& path = name.Shown;
     QFile file;
     SegyLayout layout;
     QString problem;
     if (!OpenSegy(name, overrides, file, layout, problem))
-        return Fail(path, problem);
-    SampleStats stats;
-    if (scan) {
-        Progress progress(showProgress, SegyTool::tr("scanning"),
-                          layout.DataEnd - layout.DataOffset);
-        const bool read = ScanSamples(file, layout, progress, stats, problem);
-        progress.Finish();
-        if (!read)
-            return Fail(path, problem);
-    }
-    const SampleStats* figures = scan ? &stats : nullptr;
-    return WriteOut(json ? InfoJson(path, layout, figures)
-                         : InfoText(path, layout, figures).toUtf8());
+        return Fail(name.Shown, problem);
+    return command(file, layout);
+}
+
+int RunInfo(const FileName& name, const LayoutOverrides& overrides, bool json, bool scan,
+            bool showProgress)
+{
+    const QString& path = name.Shown;
+    return OnSegy(name, overrides, [&](QFile& file, const SegyLayout& layout) -> int {
+        QString problem;
+        SampleStats stats;
+        if (scan) {
+            Progress progress(showProgress, SegyTool::tr("scanning"),
+                              layout.DataEnd - layout.DataOffset);
+            const bool read = ScanSamples(file, layout, progress, stats, problem);
+            progress.Finish();
+            if (!read)
+                return Fail(path, problem);
+        }
+        const SampleStats* figures = scan ? &stats : nullptr;
+        return WriteOut(json ? InfoJson(path, layout, figures)
+                             : InfoText(path, layout, figures).toUtf8());
+    });
 }
 
 int RunHeaders(const FileName& name, const LayoutOverrides& overrides, HeaderRequest request)
 {
     const QString& path = name.Shown;
-    QFile file;
-    SegyLayout layout;
-    QString problem;
-    if (!OpenSegy(name, overrides, file, layout, problem))
-        return Fail(path, problem);
-    // An SU file has no file headers: its first trace header is shown.
-    if (layout.Kind == FileKind::SeismicUnix && request.Fields.empty() && !request.Traces)
-        request.Traces = TraceRange{0, 1, 1};
-    if (!WriteHeaders(file, path, layout, request, stdout, problem))
-        return Fail(QString(), problem);
-    return Success;
+    return OnSegy(name, overrides, [&](QFile& file, const SegyLayout& layout) -> int {
+        QString problem;
+        // An SU file has no file headers: its first trace header is shown.
+        if (layout.Kind == FileKind::SeismicUnix && request.Fields.empty() && !request.Traces)
+            request.Traces = TraceRange{0, 1, 1};
+        if (!WriteHeaders(file, path, layout, request, stdout, problem))
+            return Fail(QString(), problem);
+        return Success;
+    });
 }
 
 int RunGeometry(const FileName& name, const LayoutOverrides& overrides,
                 std::optional<std::pair<int, int>> lineBytes, bool json)
 {
     const QString& path = name.Shown;
-    QFile file;
-    SegyLayout layout;
-    QString problem;
-    if (!OpenSegy(name, overrides, file, layout, problem))
-        return Fail(path, problem);
-    SurveyGeometry geometry;
-    SegyFinding finding;
-    if (!ReadGeometry(file, layout, lineBytes, geometry, finding))
-        return Fail(path, FindingText(finding));
-    return WriteOut(json ? GeometryJson(path, geometry) : GeometryText(path, geometry).toUtf8());
+    return OnSegy(name, overrides, [&](QFile& file, const SegyLayout& layout) -> int {
+        SurveyGeometry geometry;
+        SegyFinding finding;
+        if (!ReadGeometry(file, layout, lineBytes, geometry, finding))
+            return Fail(path, FindingText(finding));
+        return WriteOut(json ? GeometryJson(path, geometry)
+                             : GeometryText(path, geometry).toUtf8());
+    });
 }
 
 // Every problem found, each on a line of its own (or in one JSON object);
@@ -465,12 +495,9 @@ int main(int argc, char** argv)
     }
 
     LayoutOverrides overrides;
-    const QString endian = parser.value(endianOption);
-    if (endian == QLatin1String("big"))
-        overrides.Order = ByteOrder::BigEndian;
-    else if (endian == QLatin1String("little"))
-        overrides.Order = ByteOrder::LittleEndian;
-    else if (parser.isSet(endianOption))
+    if (!Choose(parser, endianOption,
+                {{"big", ByteOrder::BigEndian}, {"little", ByteOrder::LittleEndian}},
+                overrides.Order))
         return Usage(SegyTool::tr("--endian takes big or little"));
     if (parser.isSet(formatOption)) {
         overrides.FormatCode = parser.value(formatOption).toInt();
@@ -482,13 +509,11 @@ int main(int argc, char** argv)
         if (overrides.SamplesPerTrace <= 0)
             return Usage(SegyTool::tr("--samples takes a count above zero"));
     }
-    const QString text = parser.value(textOption);
-    if (text == QLatin1String("ebcdic"))
-        overrides.Text = TextEncoding::Ebcdic;
-    else if (text == QLatin1String("ascii"))
-        overrides.Text = TextEncoding::Ascii;
-    else if (parser.isSet(textOption))
+    std::optional<TextEncoding> text;
+    if (!Choose(parser, textOption,
+                {{"ebcdic", TextEncoding::Ebcdic}, {"ascii", TextEncoding::Ascii}}, text))
         return Usage(SegyTool::tr("--text takes ebcdic or ascii"));
+    overrides.Text = text.value_or(TextEncoding::Detect);
     overrides.Salvage = parser.isSet(salvageOption);
     // The first bytes (from 1) of the 4-byte inline and crossline fields;
     // 0 where not given.

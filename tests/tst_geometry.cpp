@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
+
 using namespace zel;
 
 namespace {
@@ -90,6 +92,10 @@ void TestGeometry::findsTheGrid_data()
     QList<Fields> shuffled = Grid(false);
     shuffled.swapItemsAt(0, 7);
     QTest::newRow("unsorted") << shuffled << post << 189 << TraceSorting::None << 0LL << 0LL << 1LL;
+    QList<Fields> serpentine = Grid(false);
+    std::reverse(serpentine.begin() + 4, serpentine.begin() + 8);
+    QTest::newRow("crosslines back and forth")
+        << serpentine << post << 189 << TraceSorting::None << 0LL << 0LL << 1LL;
     QTest::newRow("other fields") << Grid(false, 9, 21) << post << 9 << TraceSorting::InlineMajor
                                   << 0LL << 0LL << 1LL;
     QList<Fields> gaps = Grid(false);
