@@ -9,10 +9,13 @@
 // wider than the registers apart before inlining, and functions defined
 // outside a region are compiled for the baseline. Hence no include guard.
 
-using Floats = float __attribute__((vector_size(4 * Width)));
-using Words = quint32 __attribute__((vector_size(4 * Width)));
-using Lanes = qint32 __attribute__((vector_size(4 * Width)));
-using Doubles = double __attribute__((vector_size(4 * Width)));
+// Aligned as their lanes are, so that no load or store of them needs more:
+// the address sanitizer places the arrays of them below on stack frames
+// aligned to less than 64 bytes.
+using Floats = float __attribute__((vector_size(4 * Width), aligned(4)));
+using Words = quint32 __attribute__((vector_size(4 * Width), aligned(4)));
+using Lanes = qint32 __attribute__((vector_size(4 * Width), aligned(4)));
+using Doubles = double __attribute__((vector_size(4 * Width), aligned(8)));
 
 void SwapBytes(Words& words)
 {
