@@ -4,25 +4,23 @@
 // The sample figures' loop of one instruction set, written once for all of
 // them. Included once per instruction set, inside that set's namespace and
 // its target region (ZEL_BEGIN_TARGET), after `constexpr int Width`, the
-// number of 32-bit lanes in one of its registers, so that every vector
+// number of 32-bit lanes in one of its registers, and RUN_FUNCTION, the
+// attributes of every function here, so that every vector
 // operation here is compiled for that set: the compiler takes vectors
 // wider than the registers apart before inlining, and functions defined
 // outside a region are compiled for the baseline. Hence no include guard.
 
-// Aligned as their lanes are, so that no load or store of them needs more:
-// the address sanitizer places the arrays of them below on stack frames
-// aligned to less than 64 bytes.
-using Floats = float __attribute__((vector_size(4 * Width), aligned(4)));
-using Words = quint32 __attribute__((vector_size(4 * Width), aligned(4)));
-using Lanes = qint32 __attribute__((vector_size(4 * Width), aligned(4)));
-using Doubles = double __attribute__((vector_size(4 * Width), aligned(8)));
+using Floats = float __attribute__((vector_size(4 * Width)));
+using Words = quint32 __attribute__((vector_size(4 * Width)));
+using Lanes = qint32 __attribute__((vector_size(4 * Width)));
+using Doubles = double __attribute__((vector_size(4 * Width)));
 
-void SwapBytes(Words& words)
+RUN_FUNCTION void SwapBytes(Words& words)
 {
     words = words >> 24 | (words >> 8 & 0xFF00) | (words << 8 & 0xFF0000) | words << 24;
 }
 
-qint64 SumOfLanes(const Lanes& lanes)
+RUN_FUNCTION qint64 SumOfLanes(const Lanes& lanes)
 {
     qint64 sum = 0;
     for (int lane = 0; lane < Width; ++lane)
@@ -32,7 +30,8 @@ qint64 SumOfLanes(const Lanes& lanes)
 
 // Lanes `Offset` on of `floats` as doubles, as many as a Doubles holds.
 template<int Offset, std::size_t... Lane>
-void LanesAsDoubles(const Floats& floats, Doubles& doubles, std::index_sequence<Lane...>)
+RUN_FUNCTION void LanesAsDoubles(const Floats& floats, Doubles& doubles,
+                                 std::index_sequence<Lane...>)
 {
     doubles = __builtin_convertvector(__builtin_shufflevector(floats, floats, (Offset + Lane)...),
                                       Doubles);
@@ -40,7 +39,7 @@ void LanesAsDoubles(const Floats& floats, Doubles& doubles, std::index_sequence<
 
 // The lanes of `floats` as doubles: the first half in `halves[0]`, the
 // second in `halves[1]`.
-void SplitToDoubles(const Floats& floats, Doubles* halves)
+RUN_FUNCTION void SplitToDoubles(const Floats& floats, Doubles* halves)
 {
     constexpr int Half = Width / 2;
     LanesAsDoubles<0>(floats, halves[0], std::make_index_sequence<Half>{});
@@ -48,7 +47,7 @@ void SplitToDoubles(const Floats& floats, Doubles* halves)
 }
 
 template<bool Swap, bool Ibm>
-void AddRun(SampleStats& stats, const char* raw, const float* values, qint64 count)
+RUN_FUNCTION void AddRun(SampleStats& stats, const char* raw, const float* values, qint64 count)
 {
     constexpr int Step = 16;
     constexpr int Registers = Step / Width;
@@ -136,7 +135,8 @@ void AddRun(SampleStats& stats, const char* raw, const float* values, qint64 cou
 
 // AddRun for either byte order and sample format: IBM words when `values`
 // holds their values, IEEE floats when it is null.
-void AddAnyRun(SampleStats& stats, const char* raw, const float* values, qint64 count, bool swap)
+RUN_FUNCTION void AddAnyRun(SampleStats& stats, const char* raw, const float* values, qint64 count,
+                            bool swap)
 {
     if (values != nullptr)
         swap ? AddRun<true, true>(stats, raw, values, count)
