@@ -58,13 +58,15 @@ virtual_display_stop() {
     return 0
 }
 
+# The readers of a command's output here take all of it (no head, no
+# grep -q): a writer that meets a closed pipe fails under pipefail.
 window_is_viewable() {
-    xwininfo -id "$1" | grep -q 'Map State: IsViewable'
+    xwininfo -id "$1" | grep 'Map State: IsViewable' >/dev/null
 }
 
 wait_for_window() {
     local title=$1 wid
-    wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1) || return 1
+    wid=$(timeout 10 xdotool search --sync --onlyvisible --name "^${title}\$" | sed -n 1p) || return 1
     [[ -n "$wid" ]] || return 1
     retry_for 5 window_is_viewable "$wid" || return 1
     echo "$wid"

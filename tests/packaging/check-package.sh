@@ -44,7 +44,9 @@ check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelth
     fail "Depends computed without Qt Widgets"
 # Each package its own synopsis, and an extended text of plain lines (one
 # space in front; two would show verbatim).
-synopses=$(for deb in "$runtime_deb" "$dev_deb"; do dpkg-deb -f "$deb" Description | head -1; done)
+# sed reads to the end: head would close the pipe first, and the
+# writer's SIGPIPE fails the script under pipefail now and then.
+synopses=$(for deb in "$runtime_deb" "$dev_deb"; do dpkg-deb -f "$deb" Description | sed -n 1p; done)
 [[ $(sort -u <<<"$synopses" | wc -l) == 2 ]] || fail "the packages share a synopsis: $synopses"
 for deb in "$runtime_deb" "$dev_deb"; do
     ! dpkg-deb -f "$deb" Description | tail -n +2 | grep -Ev '^ [^ ]' || fail "${deb##*/}: lines above"
