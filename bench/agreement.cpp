@@ -99,19 +99,22 @@ std::string FirstDisagreement(SampleBuffers& data)
     for (zel::IbmPath path : zel::AvailableIbmPaths()) {
         const std::string pathName = zel::IbmPathName(path);
         toFloat.emplace_back("IbmToFloat on the " + pathName + " path", [&, path](Buffer& out) {
-            zel::IbmToFloatOn(path, data.ibmWords.chars(), out.floats(), samples);
+            zel::ConvertIbmOn(path, zel::IbmConversion::IbmToIeee, false, false,
+                              data.ibmWords.chars(), out.chars(), samples);
         });
-        toFloat.emplace_back(
-            "IbmToFloatOrdered on the " + pathName + " path", [&, path](Buffer& out) {
-                zel::IbmToFloatOrderedOn(path, data.ibmBigEndian.chars(), out.floats(), samples, 0);
-            });
+        toFloat.emplace_back("IbmToFloatOrdered on the " + pathName + " path",
+                             [&, path](Buffer& out) {
+                                 zel::ConvertIbmOn(path, zel::IbmConversion::IbmToIeee, true, false,
+                                                   data.ibmBigEndian.chars(), out.chars(), samples);
+                             });
         toIbm.emplace_back("FloatToIbm on the " + pathName + " path", [&, path](Buffer& out) {
-            zel::FloatToIbmOn(path, data.floats.floats(), out.chars(), samples);
+            zel::ConvertIbmOn(path, zel::IbmConversion::IeeeToIbm, false, false,
+                              data.floats.chars(), out.chars(), samples);
         });
         toIbm.emplace_back("FloatToIbmOrdered on the " + pathName + " path, words reversed back",
                            [&, path](Buffer& out) {
-                               zel::FloatToIbmOrderedOn(path, data.floats.floats(), out.chars(),
-                                                        samples, 0);
+                               zel::ConvertIbmOn(path, zel::IbmConversion::IeeeToIbm, false, true,
+                                                 data.floats.chars(), out.chars(), samples);
                                ReverseWordBytes(out.bytes(), out.bytes(), size);
                            });
     }

@@ -121,7 +121,8 @@ void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
     RegisterIbmConversion(
         "IbmToFloat", [=](std::int64_t bytes) { IbmToFloat(ibmWords, toFloats, SamplesIn(bytes)); },
         [=](zel::IbmPath path, std::int64_t bytes) {
-            zel::IbmToFloatOn(path, ibmWords, toFloats, SamplesIn(bytes));
+            zel::ConvertIbmOn(path, zel::IbmConversion::IbmToIeee, false, false, ibmWords,
+                              reinterpret_cast<char*>(toFloats), SamplesIn(bytes));
         });
     RegisterOutOfPlace("IbmToFloat/loop", [=](std::int64_t bytes) {
         LoopIbmToFloat(ibmWords, toFloats, SamplesIn(bytes));
@@ -132,7 +133,8 @@ void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
     RegisterIbmConversion(
         "FloatToIbm", [=](std::int64_t bytes) { FloatToIbm(floats, toIbmWords, SamplesIn(bytes)); },
         [=](zel::IbmPath path, std::int64_t bytes) {
-            zel::FloatToIbmOn(path, floats, toIbmWords, SamplesIn(bytes));
+            zel::ConvertIbmOn(path, zel::IbmConversion::IeeeToIbm, false, false,
+                              reinterpret_cast<char*>(floats), toIbmWords, SamplesIn(bytes));
         });
     RegisterOutOfPlace("FloatToIbm/loop", [=](std::int64_t bytes) {
         LoopFloatToIbm(floats, toIbmWords, SamplesIn(bytes));
@@ -146,13 +148,33 @@ void RegisterBenchmarks(SampleBuffers& data, Buffer& out)
             IbmToFloatOrdered(bigEndianWords, toFloats, SamplesIn(bytes), 0);
         },
         [=](zel::IbmPath path, std::int64_t bytes) {
-            zel::IbmToFloatOrderedOn(path, bigEndianWords, toFloats, SamplesIn(bytes), 0);
+            zel::ConvertIbmOn(path, zel::IbmConversion::IbmToIeee, true, false, bigEndianWords,
+                              reinterpret_cast<char*>(toFloats), SamplesIn(bytes));
         });
     RegisterIbmConversion(
         "FloatToIbmOrdered",
         [=](std::int64_t bytes) { FloatToIbmOrdered(floats, toIbmWords, SamplesIn(bytes), 0); },
         [=](zel::IbmPath path, std::int64_t bytes) {
-            zel::FloatToIbmOrderedOn(path, floats, toIbmWords, SamplesIn(bytes), 0);
+            zel::ConvertIbmOn(path, zel::IbmConversion::IeeeToIbm, false, true,
+                              reinterpret_cast<char*>(floats), toIbmWords, SamplesIn(bytes));
+        });
+
+    // Rounded, and file words to file words of the other format.
+    RegisterIbmConversion(
+        "FloatToIbmRounded",
+        [=](std::int64_t bytes) { FloatToIbmRounded(floats, toIbmWords, SamplesIn(bytes)); },
+        [=](zel::IbmPath path, std::int64_t bytes) {
+            zel::ConvertIbmOn(path, zel::IbmConversion::IeeeToIbmRounded, false, false,
+                              reinterpret_cast<char*>(floats), toIbmWords, SamplesIn(bytes));
+        });
+    RegisterIbmConversion(
+        "IbmToIeeeOrdered",
+        [=](std::int64_t bytes) {
+            IbmToIeeeOrdered(bigEndianWords, toIbmWords, SamplesIn(bytes), 0);
+        },
+        [=](zel::IbmPath path, std::int64_t bytes) {
+            zel::ConvertIbmOn(path, zel::IbmConversion::IbmToIeee, true, true, bigEndianWords,
+                              toIbmWords, SamplesIn(bytes));
         });
 
     // File words in place, the peer's job: in one pass, and in two.

@@ -9,11 +9,24 @@
 
 namespace zel {
 
+namespace {
+
+// The scalar loops of one conversion in every byte order.
+template<WordConversion Word>
+constexpr OrderedKernels ScalarInEveryOrder()
+{
+    return {{
+        {ConvertWordsScalar<Word, false, false>, ConvertWordsScalar<Word, false, true>},
+        {ConvertWordsScalar<Word, true, false>, ConvertWordsScalar<Word, true, true>},
+    }};
+}
+
+} // namespace
+
 const IbmKernels scalarKernels = {
-    IbmToFloatScalar,
-    FloatToIbmScalar,
-    BigEndianIbmToFloatScalar,
-    FloatToBigEndianIbmScalar,
+    ScalarInEveryOrder<IbmWordToFloatBits>(),
+    ScalarInEveryOrder<FloatBitsToIbmWord>(),
+    ScalarInEveryOrder<FloatBitsToIbmWordRounded>(),
     {ReverseWordsScalar<2>, ReverseWordsScalar<4>, ReverseWordsScalar<8>},
 };
 
@@ -47,68 +60,100 @@ std::size_t SampleCount(int samples)
     return samples > 0 ? std::size_t(samples) : 0;
 }
 
-// The conversions with `kernels`.
-void IbmToFloatWith(const IbmKernels& kernels, const char* inData, float* outData, int samples,
-                    int inputByteOrder)
+// Floats in host order are most significant byte first on big-endian hosts.
+constexpr bool hostBig = Q_BYTE_ORDER == Q_BIG_ENDIAN;
+
+// The byte order arguments: most significant byte first for 0.
+constexpr bool IsBig(int byteOrder)
 {
-    const IbmKernel convert =
-        inputByteOrder == 0 ? kernels.bigEndianIbmToFloat : kernels.ibmToFloat;
-    convert(inData, reinterpret_cast<char*>(outData), SampleCount(samples));
+    return byteOrder == 0;
 }
 
-void FloatToIbmWith(const IbmKernels& kernels, const float* inData, char* outData, int samples,
-                    int outputByteOrder)
+const OrderedKernels& Conversion(const IbmKernels& kernels, IbmConversion conversion)
 {
-    const IbmKernel convert =
-        outputByteOrder == 0 ? kernels.floatToBigEndianIbm : kernels.floatToIbm;
-    convert(reinterpret_cast<const char*>(inData), outData, SampleCount(samples));
+    switch (conversion) {
+    case IbmConversion::IeeeToIbm:
+        return kernels.ieeeToIbm;
+    case IbmConversion::IeeeToIbmRounded:
+        return kernels.ieeeToIbmRounded;
+    case IbmConversion::IbmToIeee:
+        break;
+    }
+    return kernels.ibmToIeee;
 }
 
-// The byte order of IbmToFloat and FloatToIbm: least significant byte first.
-constexpr int leastSignificantFirst = 1;
+void Convert(const IbmKernels& kernels, IbmConversion conversion, bool inBig, bool outBig,
+             const void* inData, void* outData, int samples)
+{
+    Conversion(kernels, conversion)
+        .From(inBig, outBig)(static_cast<const char*>(inData), static_cast<char*>(outData),
+                             SampleCount(samples));
+}
 
 } // namespace
 
-void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples)
+void ConvertIbmOn(IbmPath path, IbmConversion conversion, bool inBig, bool outBig,
+                  const char* inData, char* outData, int samples)
 {
-    IbmToFloatWith(KernelsOn(path), inData, outData, samples, leastSignificantFirst);
-}
-
-void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples)
-{
-    FloatToIbmWith(KernelsOn(path), inData, outData, samples, leastSignificantFirst);
-}
-
-void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
-                         int inputByteOrder)
-{
-    IbmToFloatWith(KernelsOn(path), inData, outData, samples, inputByteOrder);
-}
-
-void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
-                         int outputByteOrder)
-{
-    FloatToIbmWith(KernelsOn(path), inData, outData, samples, outputByteOrder);
+    Convert(KernelsOn(path), conversion, inBig, outBig, inData, outData, samples);
 }
 
 } // namespace zel
 
+using zel::hostBig;
+using zel::IbmConversion;
+using zel::IsBig;
+
 void IbmToFloat(char* inData, float* outData, int samples)
 {
-    zel::IbmToFloatWith(zel::KernelsInUse(), inData, outData, samples, zel::leastSignificantFirst);
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IbmToIeee, false, hostBig, inData, outData,
+                 samples);
 }
 
 void FloatToIbm(float* inData, char* outData, int samples)
 {
-    zel::FloatToIbmWith(zel::KernelsInUse(), inData, outData, samples, zel::leastSignificantFirst);
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbm, hostBig, false, inData, outData,
+                 samples);
+}
+
+void FloatToIbmRounded(float* inData, char* outData, int samples)
+{
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbmRounded, hostBig, false, inData,
+                 outData, samples);
 }
 
 void IbmToFloatOrdered(char* inData, float* outData, int samples, int inputByteOrder)
 {
-    zel::IbmToFloatWith(zel::KernelsInUse(), inData, outData, samples, inputByteOrder);
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IbmToIeee, IsBig(inputByteOrder), hostBig,
+                 inData, outData, samples);
 }
 
 void FloatToIbmOrdered(float* inData, char* outData, int samples, int outputByteOrder)
 {
-    zel::FloatToIbmWith(zel::KernelsInUse(), inData, outData, samples, outputByteOrder);
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbm, hostBig, IsBig(outputByteOrder),
+                 inData, outData, samples);
+}
+
+void FloatToIbmRoundedOrdered(float* inData, char* outData, int samples, int outputByteOrder)
+{
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbmRounded, hostBig,
+                 IsBig(outputByteOrder), inData, outData, samples);
+}
+
+void IbmToIeeeOrdered(char* inData, char* outData, int samples, int byteOrder)
+{
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IbmToIeee, IsBig(byteOrder), IsBig(byteOrder),
+                 inData, outData, samples);
+}
+
+void IeeeToIbmOrdered(char* inData, char* outData, int samples, int byteOrder)
+{
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbm, IsBig(byteOrder), IsBig(byteOrder),
+                 inData, outData, samples);
+}
+
+void IeeeToIbmRoundedOrdered(char* inData, char* outData, int samples, int byteOrder)
+{
+    zel::Convert(zel::KernelsInUse(), IbmConversion::IeeeToIbmRounded, IsBig(byteOrder),
+                 IsBig(byteOrder), inData, outData, samples);
 }

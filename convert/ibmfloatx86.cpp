@@ -152,12 +152,38 @@ ZEL_ALWAYS_INLINE __m128i FloatBitsToIbm(__m128i bits)
     return _mm_or_si128(ibm, _mm_and_si128(bits, _mm_set1_epi32(signBit)));
 }
 
+// FloatBitsToIbm rounded to nearest, ties to even, as in
+// FloatBitsToIbmWordRounded: the significand moved left by 3 - drop with
+// the float of exponent 150 + 3 - drop over the fraction, converted (an
+// integer below 2^27, so exact), and one added where the dropped bits ask.
+ZEL_ALWAYS_INLINE __m128i FloatBitsToIbmRounded(__m128i bits)
+{
+    const __m128i magnitude = _mm_and_si128(bits, _mm_set1_epi32(0x7FFFFFFF));
+    const __m128i biased = _mm_srli_epi32(magnitude, 23);
+    const __m128i fraction = _mm_and_si128(bits, _mm_set1_epi32(0x007FFFFF));
+    const __m128i lift = _mm_and_si128(_mm_add_epi32(biased, _mm_set1_epi32(1)), _mm_set1_epi32(3));
+    const __m128i normal = _mm_cvttps_epi32(_mm_castsi128_ps(
+        _mm_or_si128(_mm_slli_epi32(_mm_add_epi32(lift, _mm_set1_epi32(150)), 23), fraction)));
+    // Subnormals round as floats of exponent 1 without the hidden bit.
+    const __m128i placed =
+        Select(_mm_cmpeq_epi32(biased, _mm_setzero_si128()), _mm_slli_epi32(fraction, 2), normal);
+    const __m128i up =
+        _mm_and_si128(_mm_and_si128(_mm_srli_epi32(placed, 2),
+                                    _mm_or_si128(_mm_or_si128(_mm_srli_epi32(placed, 3),
+                                                              _mm_srli_epi32(placed, 1)),
+                                                 placed)),
+                      _mm_set1_epi32(1));
+    const __m128i inexact = _mm_and_si128(_mm_cmpgt_epi32(magnitude, _mm_set1_epi32(0x001FFFFF)),
+                                          _mm_cmplt_epi32(magnitude, _mm_set1_epi32(0x7F800000)));
+    return _mm_add_epi32(FloatBitsToIbm(bits), _mm_and_si128(up, inexact));
+}
+
 #include "ibmloop.h"
 
 } // namespace
 } // namespace sse2
 
-const IbmKernels sse2Kernels = sse2::Kernels<sse2::FromBigEndian<sse2::IbmToFloatBits>>();
+const IbmKernels sse2Kernels = sse2::Kernels<sse2::AfterReversing<sse2::IbmToFloatBits>>();
 ZEL_END_TARGET
 
 // AVX2 ------------------------------------------------------------------------
@@ -244,12 +270,35 @@ ZEL_ALWAYS_INLINE __m256i FloatBitsToIbm(__m256i bits)
     return _mm256_or_si256(ibm, _mm256_xor_si256(bits, magnitude));
 }
 
+// FloatBitsToIbm rounded to nearest, ties to even, as in
+// FloatBitsToIbmWordRounded.
+ZEL_ALWAYS_INLINE __m256i FloatBitsToIbmRounded(__m256i bits)
+{
+    const __m256i magnitude = _mm256_and_si256(bits, _mm256_set1_epi32(0x7FFFFFFF));
+    const __m256i biased = _mm256_max_epi32(_mm256_srli_epi32(magnitude, 23), _mm256_set1_epi32(1));
+    const __m256i significand = _mm256_sub_epi32(
+        magnitude, _mm256_slli_epi32(_mm256_sub_epi32(biased, _mm256_set1_epi32(1)), 23));
+    const __m256i placed = _mm256_sllv_epi32(
+        significand,
+        _mm256_and_si256(_mm256_add_epi32(biased, _mm256_set1_epi32(1)), _mm256_set1_epi32(3)));
+    const __m256i up = _mm256_and_si256(
+        _mm256_and_si256(_mm256_srli_epi32(placed, 2),
+                         _mm256_or_si256(_mm256_or_si256(_mm256_srli_epi32(placed, 3),
+                                                         _mm256_srli_epi32(placed, 1)),
+                                         placed)),
+        _mm256_set1_epi32(1));
+    const __m256i inexact =
+        _mm256_and_si256(_mm256_cmpgt_epi32(magnitude, _mm256_set1_epi32(0x001FFFFF)),
+                         _mm256_cmpgt_epi32(_mm256_set1_epi32(0x7F800000), magnitude));
+    return _mm256_add_epi32(FloatBitsToIbm(bits), _mm256_and_si256(up, inexact));
+}
+
 #include "ibmloop.h"
 
 } // namespace
 } // namespace avx2
 
-const IbmKernels avx2Kernels = avx2::Kernels<avx2::FromBigEndian<avx2::IbmToFloatBits>>();
+const IbmKernels avx2Kernels = avx2::Kernels<avx2::AfterReversing<avx2::IbmToFloatBits>>();
 ZEL_END_TARGET
 
 // AVX-512 ---------------------------------------------------------------------
@@ -364,6 +413,29 @@ ZEL_ALWAYS_INLINE __m512i FloatBitsToIbm(__m512i bits)
     const __mmask16 nonZero = _mm512_test_epi32_mask(bits, _mm512_set1_epi32(0x7FFFFFFF));
     return _mm512_mask_ternarylogic_epi32(bits, nonZero, ibm, _mm512_set1_epi32(0x7FFFFFFF),
                                           BitSelect(ternaryC, ternaryB, ternaryA));
+}
+
+// FloatBitsToIbm rounded to nearest, ties to even, as in
+// FloatBitsToIbmWordRounded.
+ZEL_ALWAYS_INLINE __m512i FloatBitsToIbmRounded(__m512i bits)
+{
+    const __m512i magnitude = _mm512_and_si512(bits, _mm512_set1_epi32(0x7FFFFFFF));
+    const __m512i biased = _mm512_max_epu32(_mm512_srli_epi32(magnitude, 23), _mm512_set1_epi32(1));
+    const __m512i significand = _mm512_sub_epi32(
+        magnitude, _mm512_slli_epi32(_mm512_sub_epi32(biased, _mm512_set1_epi32(1)), 23));
+    const __m512i placed = _mm512_sllv_epi32(
+        significand,
+        _mm512_and_si512(_mm512_add_epi32(biased, _mm512_set1_epi32(1)), _mm512_set1_epi32(3)));
+    // The first dropped bit, and the kept bit or any other dropped one.
+    const __m512i later =
+        _mm512_ternarylogic_epi32(_mm512_srli_epi32(placed, 3), _mm512_srli_epi32(placed, 1),
+                                  placed, ternaryA | ternaryB | ternaryC);
+    const __m512i up = _mm512_ternarylogic_epi32(
+        _mm512_srli_epi32(placed, 2), later, _mm512_set1_epi32(1), ternaryA & ternaryB & ternaryC);
+    const __mmask16 inexact = _mm512_cmpgt_epu32_mask(magnitude, _mm512_set1_epi32(0x001FFFFF)) &
+                              _mm512_cmplt_epu32_mask(magnitude, _mm512_set1_epi32(0x7F800000));
+    const __m512i truncated = FloatBitsToIbm(bits);
+    return _mm512_mask_add_epi32(truncated, inexact, truncated, up);
 }
 
 #include "ibmloop.h"

@@ -18,14 +18,23 @@ namespace zel {
 
 using IbmKernel = void (*)(const char* in, char* out, std::size_t units);
 
-// IbmToFloat and FloatToIbm, the same with the IBM words most significant
-// byte first, and ByteSwapArray for words of 2, 4 and 8 bytes.
+// One conversion in every combination of byte orders: by whether its input
+// words, then its output words, are most significant byte first. Floats in
+// host order are little-endian ones on x86.
+struct OrderedKernels
+{
+    IbmKernel byOrder[2][2];
+
+    IbmKernel From(bool inBig, bool outBig) const { return byOrder[inBig][outBig]; }
+};
+
+// IBM to IEEE, IEEE to IBM truncated and rounded, and ByteSwapArray for
+// words of 2, 4 and 8 bytes.
 struct IbmKernels
 {
-    IbmKernel ibmToFloat;
-    IbmKernel floatToIbm;
-    IbmKernel bigEndianIbmToFloat;
-    IbmKernel floatToBigEndianIbm;
+    OrderedKernels ibmToIeee;
+    OrderedKernels ieeeToIbm;
+    OrderedKernels ieeeToIbmRounded;
     IbmKernel reverseWords[3];
 };
 

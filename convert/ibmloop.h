@@ -4,7 +4,7 @@
 // Internal: the array loops of one instruction set, written once for all of
 // them. Included once per instruction set, inside that set's namespace and
 // its target region (ZEL_BEGIN_TARGET in targetregion.h), after that set's
-// kernels IbmToFloatBits and FloatBitsToIbm and a traits type `Isa` with
+// kernels IbmToFloatBits, FloatBitsToIbm and FloatBitsToIbmRounded and a traits type `Isa` with
 //   Vector                the vector type,
 //   width                 its size in bytes (a divisor of 64),
 //   Load, Store, Stream   unaligned load and store, and the streaming store
@@ -48,18 +48,36 @@ void Run(const char* in, char* out, std::size_t units)
     Tail(in + at, out + at, (bytes - at) / unit);
 }
 
-// Kernels for IBM words most significant byte first: the bytes of each
-// word reversed before converting, or after.
+// A kernel with the bytes of each word reversed before it, or after it.
 template<Vector (*Kernel)(Vector)>
-ZEL_ALWAYS_INLINE Vector FromBigEndian(Vector words)
+ZEL_ALWAYS_INLINE Vector AfterReversing(Vector words)
 {
     return Kernel(ReverseWordBytes<4>(words));
 }
 
 template<Vector (*Kernel)(Vector)>
-ZEL_ALWAYS_INLINE Vector ToBigEndian(Vector values)
+ZEL_ALWAYS_INLINE Vector ThenReversing(Vector words)
 {
-    return ReverseWordBytes<4>(Kernel(values));
+    return ReverseWordBytes<4>(Kernel(words));
+}
+
+// The loops of one conversion in every byte order, from its kernels for
+// little-endian and for big-endian input, with `Word` for the tails.
+template<Vector (*FromLittle)(Vector), Vector (*FromBig)(Vector), WordConversion Word>
+constexpr OrderedKernels InEveryOrder()
+{
+    return {{
+        {Run<4, FromLittle, ConvertWordsScalar<Word, false, false>>,
+         Run<4, ThenReversing<FromLittle>, ConvertWordsScalar<Word, false, true>>},
+        {Run<4, FromBig, ConvertWordsScalar<Word, true, false>>,
+         Run<4, ThenReversing<FromBig>, ConvertWordsScalar<Word, true, true>>},
+    }};
+}
+
+template<Vector (*Kernel)(Vector), WordConversion Word>
+constexpr OrderedKernels InEveryOrder()
+{
+    return InEveryOrder<Kernel, AfterReversing<Kernel>, Word>();
 }
 
 // The kernels of this instruction set, with the IBM-to-float kernel for
@@ -70,10 +88,9 @@ template<Vector (*BigEndianIbmToFloatBits)(Vector)>
 constexpr IbmKernels Kernels()
 {
     return {
-        Run<4, IbmToFloatBits, IbmToFloatScalar>,
-        Run<4, FloatBitsToIbm, FloatToIbmScalar>,
-        Run<4, BigEndianIbmToFloatBits, BigEndianIbmToFloatScalar>,
-        Run<4, ToBigEndian<FloatBitsToIbm>, FloatToBigEndianIbmScalar>,
+        InEveryOrder<IbmToFloatBits, BigEndianIbmToFloatBits, IbmWordToFloatBits>(),
+        InEveryOrder<FloatBitsToIbm, FloatBitsToIbmWord>(),
+        InEveryOrder<FloatBitsToIbmRounded, FloatBitsToIbmWordRounded>(),
         {Run<2, ReverseWordBytes<2>, ReverseWordsScalar<2>, false>,
          Run<4, ReverseWordBytes<4>, ReverseWordsScalar<4>, false>,
          Run<8, ReverseWordBytes<8>, ReverseWordsScalar<8>, false>},

@@ -4,8 +4,8 @@
 #ifndef ZEL_IBMPATHS_H
 #define ZEL_IBMPATHS_H
 
-// Internal: the instruction-set paths behind IbmToFloat, FloatToIbm, their
-// ordered forms and ByteSwapArray, and a way to run a chosen one. Every path
+// Internal: the instruction-set paths behind the IBM conversions and
+// ByteSwapArray, and a way to run a chosen one. Every path
 // gives the same results bit for bit; tests and benchmarks use this to check
 // and measure each of them. Not part of the library's public interface.
 
@@ -40,15 +40,18 @@ IbmPath IbmPathInUse();
 // "scalar", "sse2", "avx2" or "avx512".
 const char* IbmPathName(IbmPath path);
 
-// IbmToFloat, FloatToIbm, their ordered forms and ByteSwapArray on the
-// given path, whatever ZEL_SIMD says. A path that is not available here runs the scalar path
-// instead.
-void IbmToFloatOn(IbmPath path, const char* inData, float* outData, int samples);
-void FloatToIbmOn(IbmPath path, const float* inData, char* outData, int samples);
-void IbmToFloatOrderedOn(IbmPath path, const char* inData, float* outData, int samples,
-                         int inputByteOrder);
-void FloatToIbmOrderedOn(IbmPath path, const float* inData, char* outData, int samples,
-                         int outputByteOrder);
+// The IBM conversions, each in every combination of byte orders.
+enum class IbmConversion { IbmToIeee, IeeeToIbm, IeeeToIbmRounded };
+
+// `conversion` of `samples` words at `inData` to `outData` on the given
+// path, whatever ZEL_SIMD says, reading the input words most significant
+// byte first when `inBig` and writing the output words so when `outBig`;
+// the public functions are each one of these on the path in use. A path
+// that is not available here runs the scalar path instead.
+void ConvertIbmOn(IbmPath path, IbmConversion conversion, bool inBig, bool outBig,
+                  const char* inData, char* outData, int samples);
+
+// ByteSwapArray on the given path.
 void ByteSwapArrayOn(IbmPath path, unsigned char* x, int wordSize, int words);
 
 } // namespace zel

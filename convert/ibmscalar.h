@@ -4,14 +4,14 @@
 #ifndef ZEL_IBMSCALAR_H
 #define ZEL_IBMSCALAR_H
 
-// Internal: the portable scalar path of IbmToFloat and FloatToIbm, one word
-// at a time, truncating toward zero, for IBM words in either byte order, and
-// of ByteSwapArray. The reference for the vector paths, which also use it for
-// the samples after their last whole vector.
+// Internal: the portable scalar path of the IBM conversions, one word at a
+// time, for IBM and IEEE words in either byte order, and of ByteSwapArray. The reference for the
+// vector paths, which also use it for the samples after their last whole vector.
 
 #include <QtAlgorithms>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -68,36 +68,52 @@ inline std::uint32_t FloatBitsToIbmWord(std::uint32_t bits)
     return sign | ((biased + 133u) >> 2) << 24 | (fraction | 0x00800000u) >> drop;
 }
 
-// IbmToFloat over `samples` words: IBM words at `in`, least significant byte
-// first, to floats at `out`. Each word is read whole before its result is
-// written, so `in` may equal `out`.
-inline void IbmToFloatScalar(const char* in, char* out, std::size_t samples)
+// IEEE to IBM rounded to nearest, ties to even: FloatBitsToIbmWord plus
+// one where the bits it dropped are more than half its last bit, or exactly
+// half with that bit odd. The sum never carries out of the fraction: a
+// normal float loses at most three bits, so its rounded fraction stays
+// below 2^24 at the same power of sixteen. Exact results (zeros, subnormals
+// below 2^21, significands that lose no bit) and infinities and NaNs get
+// nothing.
+inline std::uint32_t FloatBitsToIbmWordRounded(std::uint32_t bits)
 {
-    for (std::size_t at = 0; at < 4 * samples; at += 4)
-        qToUnaligned(IbmWordToFloatBits(qFromLittleEndian<quint32>(in + at)), out + at);
+    const std::uint32_t magnitude = bits & 0x7FFFFFFFu;
+    if (magnitude < 0x00200000u || magnitude >= 0x7F800000u)
+        return FloatBitsToIbmWord(bits);
+    // Subnormals round as floats of exponent 1 without the hidden bit.
+    const std::uint32_t biased = std::max<std::uint32_t>(magnitude >> 23, 1);
+    const std::uint32_t significand = magnitude - ((biased - 1) << 23);
+    // The significand moved so that its last kept bit is bit 3: bit 2 is
+    // the first dropped bit, bits 0-1 the rest of them.
+    const std::uint32_t placed = significand << ((biased + 1) & 3u);
+    const std::uint32_t up = placed >> 2 & (placed >> 3 | placed >> 1 | placed) & 1u;
+    return FloatBitsToIbmWord(bits) + up;
 }
 
-// FloatToIbm over `samples` floats at `in`, to IBM words at `out`.
-inline void FloatToIbmScalar(const char* in, char* out, std::size_t samples)
+using WordConversion = std::uint32_t (*)(std::uint32_t);
+
+// The 4-byte word at `at`, most significant byte first when `bigEndian`.
+template<bool bigEndian>
+std::uint32_t LoadWord(const char* at)
 {
-    for (std::size_t at = 0; at < 4 * samples; at += 4)
-        qToLittleEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
+    return bigEndian ? qFromBigEndian<quint32>(at) : qFromLittleEndian<quint32>(at);
 }
 
-// IbmToFloatScalar for IBM words most significant byte first: each word's
-// bytes reversed, then converted.
-inline void BigEndianIbmToFloatScalar(const char* in, char* out, std::size_t samples)
+template<bool bigEndian>
+void StoreWord(std::uint32_t word, char* at)
 {
-    for (std::size_t at = 0; at < 4 * samples; at += 4)
-        qToUnaligned(IbmWordToFloatBits(qFromBigEndian<quint32>(in + at)), out + at);
+    bigEndian ? qToBigEndian<quint32>(word, at) : qToLittleEndian<quint32>(word, at);
 }
 
-// FloatToIbmScalar for IBM words most significant byte first: each word
-// converted, then its bytes reversed.
-inline void FloatToBigEndianIbmScalar(const char* in, char* out, std::size_t samples)
+// `Convert` over the `samples` 4-byte words at `in`, read in the byte order
+// `inBig` gives (most significant byte first when true) and written to
+// `out` in the order `outBig` gives. Each word is read whole before its
+// result is written, so `in` may equal `out`.
+template<WordConversion Convert, bool inBig, bool outBig>
+void ConvertWordsScalar(const char* in, char* out, std::size_t samples)
 {
     for (std::size_t at = 0; at < 4 * samples; at += 4)
-        qToBigEndian<quint32>(FloatBitsToIbmWord(qFromUnaligned<quint32>(in + at)), out + at);
+        StoreWord<outBig>(Convert(LoadWord<inBig>(in + at)), out + at);
 }
 
 // ByteSwapArray over `words` words of `wordSize` bytes: each word at `in`

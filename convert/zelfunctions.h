@@ -20,8 +20,11 @@
  * in memory least significant byte first (the fourth byte carries the sign
  * and the excess-64 power of sixteen). Files and IBM systems write words most
  * significant byte first: IbmToFloatOrdered() and FloatToIbmOrdered() read
- * and write them in that order in one pass. Every direction truncates toward
- * zero and works in place when input and output are the same buffer.
+ * and write them in that order in one pass, and IbmToIeeeOrdered() and
+ * IeeeToIbmOrdered() turn file words into file words of the other format in
+ * the same order, IEEE ones included. These truncate toward zero; the
+ * Rounded forms from IEEE to IBM round to nearest, ties to even. Every
+ * function works in place when input and output are the same buffer.
  *
  * The IBM conversions and ByteSwapArray() are vectorised: besides portable
  * code there are SSE2, AVX2 and AVX-512 (F and BW) versions, which give the
@@ -116,6 +119,34 @@ ZELFUNCTIONS_EXPORT void IbmToFloatOrdered(char* inData, float* outData, int sam
 /// words (for an order of 0).
 ZELFUNCTIONS_EXPORT void FloatToIbmOrdered(float* inData, char* outData, int samples,
                                            int outputByteOrder);
+
+/// FloatToIbm rounded to the nearest IBM value, ties to the even fraction,
+/// instead of truncated: no sample is biased toward zero, and each is off by
+/// at most half a unit of its last hexadecimal place. Zeros, subnormals,
+/// infinities and NaNs give what FloatToIbm gives; rounding never reaches
+/// the next power of sixteen, since a float's 24 bits need at most three
+/// fewer.
+ZELFUNCTIONS_EXPORT void FloatToIbmRounded(float* inData, char* outData, int samples);
+
+/// FloatToIbmRounded writing IBM words in the byte order @p outputByteOrder,
+/// as FloatToIbmOrdered does.
+ZELFUNCTIONS_EXPORT void FloatToIbmRoundedOrdered(float* inData, char* outData, int samples,
+                                                  int outputByteOrder);
+
+/// IbmToFloat from IBM words to IEEE single-precision words, both in the byte
+/// order @p byteOrder (most significant byte first for 0, least significant
+/// first for any other value), in one pass: a file's samples to another
+/// file's. The same results as IbmToFloatOrdered followed by ByteSwapArray
+/// on the floats when their order is not the host's.
+ZELFUNCTIONS_EXPORT void IbmToIeeeOrdered(char* inData, char* outData, int samples, int byteOrder);
+
+/// FloatToIbm from IEEE single-precision words to IBM words, both in the byte
+/// order @p byteOrder, in one pass.
+ZELFUNCTIONS_EXPORT void IeeeToIbmOrdered(char* inData, char* outData, int samples, int byteOrder);
+
+/// IeeeToIbmOrdered rounded as FloatToIbmRounded rounds.
+ZELFUNCTIONS_EXPORT void IeeeToIbmRoundedOrdered(char* inData, char* outData, int samples,
+                                                 int byteOrder);
 
 // ---- Environment and calendar ---------------------------------------------
 

@@ -79,21 +79,19 @@ void CountLosses(const char* words, qint64 count, int targetCode, ByteOrder orde
     }
 }
 
-// Converts `count` float sample words in place, in the file's byte order.
-void ConvertWords(char* words, qint64 count, int targetCode, ByteOrder order)
+// Converts `count` float sample words in place, from file words to file
+// words in one pass, in the file's byte order; to IBM rounded to nearest
+// when `rounded`, else truncated.
+void ConvertWords(char* words, qint64 count, int targetCode, bool rounded, ByteOrder order)
 {
     const int samples = static_cast<int>(count);
-    // The library takes buffers at any alignment and converts in place.
-    auto* values = reinterpret_cast<float*>(words);
-    if (targetCode == IeeeFloatCode) {
-        IbmToFloatOrdered(words, values, samples, LibraryOrder(order));
-        if (order != HostOrder)
-            ByteSwapArray(reinterpret_cast<unsigned char*>(words), 4, samples);
-    } else {
-        if (order != HostOrder)
-            ByteSwapArray(reinterpret_cast<unsigned char*>(words), 4, samples);
-        FloatToIbmOrdered(values, words, samples, LibraryOrder(order));
-    }
+    const int library = LibraryOrder(order);
+    if (targetCode == IeeeFloatCode)
+        IbmToIeeeOrdered(words, words, samples, library);
+    else if (rounded)
+        IeeeToIbmRoundedOrdered(words, words, samples, library);
+    else
+        IeeeToIbmOrdered(words, words, samples, library);
 }
 
 // Writes all `count` bytes. A short write leaves its reason (a full disk,
@@ -245,7 +243,7 @@ bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString
 } // namespace
 
 bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, const QString& outName,
-                 const QByteArray& outBytes, int targetCode, Progress& progress,
+                 const QByteArray& outBytes, int targetCode, bool rounded, Progress& progress,
                  ConversionCounts& counts, ConversionFailure& failure)
 {
     OutputFile output(outName, outBytes);
@@ -258,7 +256,7 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     const SampleRun convert = [&](char* words, qint64 count) {
         if (converting) {
             CountLosses(words, count, targetCode, layout.Order, counts);
-            ConvertWords(words, count, targetCode, layout.Order);
+            ConvertWords(words, count, targetCode, rounded, layout.Order);
         }
     };
     bool writeFailed = false;

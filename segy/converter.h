@@ -30,7 +30,8 @@ struct ConversionFailure
 
 // Writes the file `outBytes` names (`outName` in messages) as a copy of
 // `in` (open for reading, named `inName`, laid out by `layout`) with its floating-point samples
-// converted to the format `targetCode` (IBM or IEEE) and the format code set to match; every other
+// converted to the format `targetCode` (IBM or IEEE, rounded to nearest
+// when `rounded`, else truncated) and the format code set to match; every other
 // byte (headers, additional trace headers, the trailer) is copied
 // unchanged, and a file already in that format is copied as it is. The copy
 // is written beside the output and renamed into place only when complete, so
@@ -39,7 +40,7 @@ struct ConversionFailure
 // regular file (a device, a FIFO) is written directly, never replaced.
 // `counts` gets the samples whose value could not be kept.
 bool ConvertFile(QFile& in, const QString& inName, const zel::SegyLayout& layout,
-                 const QString& outName, const QByteArray& outBytes, int targetCode,
+                 const QString& outName, const QByteArray& outBytes, int targetCode, bool rounded,
                  Progress& progress, ConversionCounts& counts, ConversionFailure& failure);
 
 #endif

@@ -334,7 +334,7 @@ int RunCheck(const FileName& name, const LayoutOverrides& overrides, bool json, 
 }
 
 int RunConvert(const FileName& inName, const FileName& outName, const LayoutOverrides& overrides,
-               int targetCode, bool showProgress)
+               int targetCode, bool rounded, bool showProgress)
 {
     const QString& inPath = inName.Shown;
     QFile in;
@@ -364,7 +364,7 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
     ConversionCounts counts;
     ConversionFailure failure;
     const bool converted = ConvertFile(in, inPath, layout, outName.Shown, outName.Bytes, targetCode,
-                                       progress, counts, failure);
+                                       rounded, progress, counts, failure);
     progress.Finish();
     if (!converted)
         return Fail(failure.File, failure.Problem);
@@ -453,6 +453,10 @@ int main(int argc, char** argv)
     const QCommandLineOption toOption(QStringLiteral("to"),
                                       SegyTool::tr("convert: target sample format."),
                                       QStringLiteral("ieee|ibm"));
+    const QCommandLineOption roundOption(
+        QStringLiteral("round"),
+        SegyTool::tr("convert --to ibm: round each sample to the nearest IBM value, not toward "
+                     "zero."));
     const QCommandLineOption quietOption({QStringLiteral("q"), QStringLiteral("quiet")},
                                          SegyTool::tr("Show no progress line."));
     const QCommandLineOption endianOption(QStringLiteral("endian"),
@@ -471,8 +475,9 @@ int main(int argc, char** argv)
         QStringLiteral("salvage"),
         SegyTool::tr("Read the whole traces of a file whose last trace is cut short."));
     parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
-                       scaleOption, inlineOption, crosslineOption, toOption, quietOption,
-                       endianOption, formatOption, samplesOption, textOption, salvageOption});
+                       scaleOption, inlineOption, crosslineOption, toOption, roundOption,
+                       quietOption, endianOption, formatOption, samplesOption, textOption,
+                       salvageOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  SegyTool::tr("info, headers, geometry, check or convert"),
                                  SegyTool::tr("command"));
@@ -535,14 +540,15 @@ int main(int argc, char** argv)
         positional.last() == QLatin1String("-"))
         return Usage(SegyTool::tr("convert writes files, not standard output; name a file as OUT"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
+    const bool convertOptions = parser.isSet(toOption) || parser.isSet(roundOption);
     const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
                                parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
                                parser.isSet(scaleOption);
     if (command == QLatin1String("headers")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("headers takes one FILE"));
-        if (parser.isSet(toOption) || parser.isSet(scanOption))
-            return Usage(SegyTool::tr("--to and --scan do not belong to headers"));
+        if (convertOptions || parser.isSet(scanOption))
+            return Usage(SegyTool::tr("--to, --round and --scan do not belong to headers"));
         HeaderRequest request;
         for (const QString& name : parser.values(fieldOption)) {
             std::optional<HeaderField> field = FindTraceField(name);
@@ -579,14 +585,14 @@ int main(int argc, char** argv)
     if (command == QLatin1String("check")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("check takes one FILE"));
-        if (headerOptions || parser.isSet(toOption) || parser.isSet(scanOption))
+        if (headerOptions || convertOptions || parser.isSet(scanOption))
             return Usage(SegyTool::tr("check takes --json and the options that read a file"));
         return RunCheck(arguments.first(), overrides, parser.isSet(jsonOption), showProgress);
     }
     if (command == QLatin1String("geometry")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("geometry takes one FILE"));
-        if (headerOptions || parser.isSet(toOption) || parser.isSet(scanOption))
+        if (headerOptions || convertOptions || parser.isSet(scanOption))
             return Usage(SegyTool::tr("geometry takes --json, --iline and --xline"));
         std::optional<std::pair<int, int>> lines;
         if (parser.isSet(inlineOption) || parser.isSet(crosslineOption)) {
@@ -602,8 +608,8 @@ int main(int argc, char** argv)
     if (command == QLatin1String("info")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("info takes one FILE"));
-        if (parser.isSet(toOption))
-            return Usage(SegyTool::tr("--to belongs to convert"));
+        if (convertOptions)
+            return Usage(SegyTool::tr("--to and --round belong to convert"));
         return RunInfo(arguments.first(), overrides, parser.isSet(jsonOption),
                        parser.isSet(scanOption), showProgress);
     }
@@ -615,10 +621,12 @@ int main(int argc, char** argv)
         const QString target = parser.value(toOption);
         if (target != QLatin1String("ieee") && target != QLatin1String("ibm"))
             return Usage(SegyTool::tr("convert needs --to ieee or --to ibm"));
+        if (parser.isSet(roundOption) && target != QLatin1String("ibm"))
+            return Usage(SegyTool::tr("--round belongs to --to ibm"));
         CatchInterruptions();
         return RunConvert(arguments.at(0), arguments.at(1), overrides,
                           target == QLatin1String("ieee") ? IeeeFloatCode : IbmFloatCode,
-                          showProgress);
+                          parser.isSet(roundOption), showProgress);
     }
     return Usage(command.isEmpty() ? SegyTool::tr("no command given")
                                    : SegyTool::tr("unknown command '%1'").arg(command));

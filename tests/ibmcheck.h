@@ -26,14 +26,46 @@ enum class IbmOperation {
     FloatToIbm,
     ByteSwapArray,
     IbmToFloatOrdered,
-    FloatToIbmOrdered
+    FloatToIbmOrdered,
+    FloatToIbmRounded,
+    FloatToIbmRoundedOrdered,
+    IbmToIeeeOrdered,
+    IeeeToIbmOrdered,
+    IeeeToIbmRoundedOrdered
 };
-inline const char* const ibmOperationNames[] = {"IbmToFloat", "FloatToIbm", "ByteSwapArray",
-                                                "IbmToFloatOrdered", "FloatToIbmOrdered"};
+inline const char* const ibmOperationNames[] = {"IbmToFloat",
+                                                "FloatToIbm",
+                                                "ByteSwapArray",
+                                                "IbmToFloatOrdered",
+                                                "FloatToIbmOrdered",
+                                                "FloatToIbmRounded",
+                                                "FloatToIbmRoundedOrdered",
+                                                "IbmToIeeeOrdered",
+                                                "IeeeToIbmOrdered",
+                                                "IeeeToIbmRoundedOrdered"};
 
 inline QString Name(IbmPath path)
 {
     return zel::IbmPathName(path) + QLatin1String(path == zel::IbmPathInUse() ? " (public)" : "");
+}
+
+// The operation that a byte order other than 0 (least significant byte
+// first, as the floats of an x86 host) makes of `operation`.
+inline IbmOperation LittleEndianForm(IbmOperation operation)
+{
+    switch (operation) {
+    case IbmOperation::IbmToFloatOrdered:
+    case IbmOperation::IbmToIeeeOrdered:
+        return IbmOperation::IbmToFloat;
+    case IbmOperation::FloatToIbmOrdered:
+    case IbmOperation::IeeeToIbmOrdered:
+        return IbmOperation::FloatToIbm;
+    case IbmOperation::FloatToIbmRoundedOrdered:
+    case IbmOperation::IeeeToIbmRoundedOrdered:
+        return IbmOperation::FloatToIbmRounded;
+    default:
+        return operation;
+    }
 }
 
 // `operation` over `count` words from `in` to `out`; ByteSwapArray works
@@ -41,25 +73,60 @@ inline QString Name(IbmPath path)
 inline void Run(IbmPath path, IbmOperation operation, int wordSize, char* in, char* out, int count,
                 int byteOrder = 0)
 {
-    const bool viaPublic = path == zel::IbmPathInUse();
     auto* const floatsIn = reinterpret_cast<float*>(in);
     auto* const floatsOut = reinterpret_cast<float*>(out);
     auto* const words = reinterpret_cast<unsigned char*>(out);
-    if (operation == IbmOperation::IbmToFloat)
-        viaPublic ? IbmToFloat(in, floatsOut, count)
-                  : zel::IbmToFloatOn(path, in, floatsOut, count);
-    else if (operation == IbmOperation::FloatToIbm)
-        viaPublic ? FloatToIbm(floatsIn, out, count)
-                  : zel::FloatToIbmOn(path, floatsIn, out, count);
-    else if (operation == IbmOperation::IbmToFloatOrdered)
-        viaPublic ? IbmToFloatOrdered(in, floatsOut, count, byteOrder)
-                  : zel::IbmToFloatOrderedOn(path, in, floatsOut, count, byteOrder);
-    else if (operation == IbmOperation::FloatToIbmOrdered)
-        viaPublic ? FloatToIbmOrdered(floatsIn, out, count, byteOrder)
-                  : zel::FloatToIbmOrderedOn(path, floatsIn, out, count, byteOrder);
-    else
-        viaPublic ? ByteSwapArray(words, wordSize, count)
-                  : zel::ByteSwapArrayOn(path, words, wordSize, count);
+    if (path != zel::IbmPathInUse()) {
+        using zel::IbmConversion;
+        const bool big = byteOrder == 0;
+        const auto on = [&](IbmConversion conversion, bool inBig, bool outBig) {
+            zel::ConvertIbmOn(path, conversion, inBig, outBig, in, out, count);
+        };
+        switch (operation) {
+        case IbmOperation::IbmToFloat:
+            return on(IbmConversion::IbmToIeee, false, false);
+        case IbmOperation::FloatToIbm:
+            return on(IbmConversion::IeeeToIbm, false, false);
+        case IbmOperation::FloatToIbmRounded:
+            return on(IbmConversion::IeeeToIbmRounded, false, false);
+        case IbmOperation::IbmToFloatOrdered:
+            return on(IbmConversion::IbmToIeee, big, false);
+        case IbmOperation::FloatToIbmOrdered:
+            return on(IbmConversion::IeeeToIbm, false, big);
+        case IbmOperation::FloatToIbmRoundedOrdered:
+            return on(IbmConversion::IeeeToIbmRounded, false, big);
+        case IbmOperation::IbmToIeeeOrdered:
+            return on(IbmConversion::IbmToIeee, big, big);
+        case IbmOperation::IeeeToIbmOrdered:
+            return on(IbmConversion::IeeeToIbm, big, big);
+        case IbmOperation::IeeeToIbmRoundedOrdered:
+            return on(IbmConversion::IeeeToIbmRounded, big, big);
+        case IbmOperation::ByteSwapArray:
+            return zel::ByteSwapArrayOn(path, words, wordSize, count);
+        }
+    }
+    switch (operation) {
+    case IbmOperation::IbmToFloat:
+        return IbmToFloat(in, floatsOut, count);
+    case IbmOperation::FloatToIbm:
+        return FloatToIbm(floatsIn, out, count);
+    case IbmOperation::FloatToIbmRounded:
+        return FloatToIbmRounded(floatsIn, out, count);
+    case IbmOperation::IbmToFloatOrdered:
+        return IbmToFloatOrdered(in, floatsOut, count, byteOrder);
+    case IbmOperation::FloatToIbmOrdered:
+        return FloatToIbmOrdered(floatsIn, out, count, byteOrder);
+    case IbmOperation::FloatToIbmRoundedOrdered:
+        return FloatToIbmRoundedOrdered(floatsIn, out, count, byteOrder);
+    case IbmOperation::IbmToIeeeOrdered:
+        return IbmToIeeeOrdered(in, out, count, byteOrder);
+    case IbmOperation::IeeeToIbmOrdered:
+        return IeeeToIbmOrdered(in, out, count, byteOrder);
+    case IbmOperation::IeeeToIbmRoundedOrdered:
+        return IeeeToIbmRoundedOrdered(in, out, count, byteOrder);
+    case IbmOperation::ByteSwapArray:
+        return ByteSwapArray(words, wordSize, count);
+    }
 }
 
 // The first path and operation (ByteSwapArray with each word size and one it
@@ -73,19 +140,22 @@ inline void Run(IbmPath path, IbmOperation operation, int wordSize, char* in, ch
 // own but for ByteSwapArray, with spare bytes after them.
 inline QString FirstFailure(const char* words, int count, int inOffset, int outOffset)
 {
-    const std::tuple<IbmOperation, int, int> operations[] = {
-        // operation, word size, byte order
-        {IbmOperation::IbmToFloat, 4, 0},         {IbmOperation::FloatToIbm, 4, 0},
-        {IbmOperation::ByteSwapArray, 2, 0},      {IbmOperation::ByteSwapArray, 4, 0},
-        {IbmOperation::ByteSwapArray, 8, 0},      {IbmOperation::ByteSwapArray, 3, 0},
-        {IbmOperation::IbmToFloatOrdered, 4, 0},  {IbmOperation::FloatToIbmOrdered, 4, 0},
-        {IbmOperation::IbmToFloatOrdered, 4, -1}, {IbmOperation::FloatToIbmOrdered, 4, 1}};
+    // Operation, word size, byte order.
+    std::vector<std::tuple<IbmOperation, int, int>> operations = {
+        {IbmOperation::IbmToFloat, 4, 0},        {IbmOperation::FloatToIbm, 4, 0},
+        {IbmOperation::FloatToIbmRounded, 4, 0}, {IbmOperation::ByteSwapArray, 2, 0},
+        {IbmOperation::ByteSwapArray, 4, 0},     {IbmOperation::ByteSwapArray, 8, 0},
+        {IbmOperation::ByteSwapArray, 3, 0}};
+    for (IbmOperation ordered :
+         {IbmOperation::IbmToFloatOrdered, IbmOperation::FloatToIbmOrdered,
+          IbmOperation::FloatToIbmRoundedOrdered, IbmOperation::IbmToIeeeOrdered,
+          IbmOperation::IeeeToIbmOrdered, IbmOperation::IeeeToIbmRoundedOrdered}) {
+        operations.emplace_back(ordered, 4, 0);
+        operations.emplace_back(ordered, 4, ordered == IbmOperation::IbmToFloatOrdered ? -1 : 1);
+    }
     for (IbmPath path : zel::AvailableIbmPaths()) {
         for (auto [operation, wordSize, byteOrder] : operations) {
-            const IbmOperation reference = byteOrder == 0 ? operation
-                                           : operation == IbmOperation::IbmToFloatOrdered
-                                               ? IbmOperation::IbmToFloat
-                                               : IbmOperation::FloatToIbm;
+            const IbmOperation reference = byteOrder == 0 ? operation : LittleEndianForm(operation);
             for (bool inPlace : {true, false}) {
                 if (!inPlace && operation == IbmOperation::ByteSwapArray)
                     continue;

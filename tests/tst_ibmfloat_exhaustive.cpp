@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Zelmorra Corp
 // SPDX-License-Identifier: MIT
 
-// IbmToFloat and FloatToIbm, and their ordered forms on words most
-// significant byte first, on every path against results worked out from the
-// two formats alone: the input's exact value, in a double, truncated toward
-// zero into the target format. All 2^32 inputs each way or, with
-// ZEL_EXHAUSTIVE_SAMPLES=N, N pseudo-random ones plus every exponent's
-// boundary words (for instrumented builds). Then worked examples of those
-// results, and the buffer handling of every path (see FirstFailure).
+// The IBM conversions, in their plain, ordered and file-order forms, on
+// every path against results worked out from the two formats alone: the
+// input's exact value, in a double, truncated toward zero (or, from IEEE to
+// IBM, also rounded to nearest, ties to even) into the target format. All
+// 2^32 inputs each way or, with ZEL_EXHAUSTIVE_SAMPLES=N, N pseudo-random
+// ones plus every exponent's boundary words (for instrumented builds). Then
+// worked examples of those results, and the buffer handling of every path
+// (see FirstFailure).
 
 #include "ibmcheck.h"
 
@@ -16,6 +17,7 @@
 
 #include <atomic>
 #include <cfenv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
@@ -46,10 +48,26 @@ quint32 ExpectedFloatBits(quint32 ibm)
     return bits;
 }
 
-// The IBM word of largest magnitude not above the float's: the exponent is
-// that of the smallest power of sixteen above the magnitude, 16^-32 at least,
-// with leading zero digits below it. Infinities and NaNs give the largest.
-quint32 ExpectedIbmWord(quint32 floatBits)
+// The three directions the sweep checks.
+enum class Direction { ToFloat, ToIbm, ToIbmRounded };
+
+// `value`, a non-negative double, rounded to an integer: to nearest, ties
+// to even, when `rounded`, else toward zero. Worked out without the
+// rounding mode, from floor and exact differences.
+double ToInteger(double value, bool rounded)
+{
+    const double below = std::floor(value);
+    const double rest = value - below;
+    const bool up = rounded && (rest > 0.5 || (rest == 0.5 && std::fmod(below, 2) == 1));
+    return up ? below + 1 : below;
+}
+
+// The IBM word nearest to the float's value toward zero, or nearest to it
+// when `rounded`: the exponent is that of the smallest power of sixteen
+// above the magnitude, 16^-32 at least, with leading zero digits below it;
+// a fraction that rounds up to 2^24 moves to the next power. Infinities and
+// NaNs give the largest.
+quint32 ExpectedIbmWord(quint32 floatBits, bool rounded)
 {
     const int exponent = int(floatBits >> 23 & 0xFFu);
     const quint32 fraction = floatBits & 0x7FFFFFu;
@@ -60,27 +78,35 @@ quint32 ExpectedIbmWord(quint32 floatBits)
     quint64 bits;
     std::memcpy(&bits, &magnitude, sizeof bits);
     const int e = int(bits >> 52) - 1023;
-    const int power = std::max((e + 1024) / 4 - 256 + 1, -32);
+    int power = std::max((e + 1024) / 4 - 256 + 1, -32);
     const quint32 sign = floatBits & 0x80000000u;
     if (exponent == 255 || magnitude == 0)
         return sign | (exponent == 255 ? 0x7FFFFFFFu : 0);
-    return sign | quint32(power + 64) << 24 | quint32(magnitude * PowerOfTwo(24 - 4 * power));
+    auto ibmFraction = quint32(ToInteger(magnitude * PowerOfTwo(24 - 4 * power), rounded));
+    if (ibmFraction == 1u << 24) {
+        ibmFraction = 1u << 20;
+        ++power;
+    }
+    return sign | quint32(power + 64) << 24 | ibmFraction;
 }
 
 // Stores the inputs `first` to `first + count - 1` of `sample` (of all
 // 2^32 words when it is empty) at `in`, their expected results at `expected`:
 // IBM words least significant byte first, floats in host order. The
 // conversions under test run in the rounding mode callers use, restored.
-void StoreInputs(bool fromIbm, const std::vector<quint32>& sample, quint64 first, int count,
+void StoreInputs(Direction direction, const std::vector<quint32>& sample, quint64 first, int count,
                  char* in, char* expected)
 {
     const int mode = std::fegetround();
     std::fesetround(FE_TOWARDZERO);
     for (int i = 0; i < count; ++i) {
         const quint32 input = sample.empty() ? quint32(first + i) : sample[first + i];
+        const bool fromIbm = direction == Direction::ToFloat;
         qToUnaligned(fromIbm ? qToLittleEndian(input) : input, in + 4 * i);
-        qToUnaligned(fromIbm ? ExpectedFloatBits(input) : qToLittleEndian(ExpectedIbmWord(input)),
-                     expected + 4 * i);
+        qToUnaligned(
+            fromIbm ? ExpectedFloatBits(input)
+                    : qToLittleEndian(ExpectedIbmWord(input, direction == Direction::ToIbmRounded)),
+            expected + 4 * i);
     }
     std::fesetround(mode);
 }
@@ -102,11 +128,27 @@ std::vector<quint32> BoundaryWords(int exponentBits)
     return words;
 }
 
+// The operations of each direction: the plain form (IBM words least
+// significant byte first), the ordered form (IBM words most significant
+// byte first) and the file-order form (every word so).
+constexpr IbmOperation directionOperations[3][3] = {
+    {IbmOperation::IbmToFloat, IbmOperation::IbmToFloatOrdered, IbmOperation::IbmToIeeeOrdered},
+    {IbmOperation::FloatToIbm, IbmOperation::FloatToIbmOrdered, IbmOperation::IeeeToIbmOrdered},
+    {IbmOperation::FloatToIbmRounded, IbmOperation::FloatToIbmRoundedOrdered,
+     IbmOperation::IeeeToIbmRoundedOrdered}};
+
+// Reverses the bytes of each of the `count` words at `words`.
+void ReverseWords(char* words, int count)
+{
+    for (int i = 0; i < count; ++i)
+        qToUnaligned(qbswap(qFromUnaligned<quint32>(words + 4 * i)), words + 4 * i);
+}
+
 // Converts every input (all 2^32 when `sample` is empty) on every path, in
-// chunks shared out to a thread per processor, which make the library's
-// first calls if nothing did before. Returns for each path that failed its
-// count of mismatches and the first.
-QString Mismatches(bool fromIbm, const std::vector<quint32>& sample)
+// each form, in chunks shared out to a thread per processor, which make the
+// library's first calls if nothing did before. Returns for each path that
+// failed its count of mismatches and the first.
+QString Mismatches(Direction direction, const std::vector<quint32>& sample)
 {
     constexpr int chunkSize = 1 << 16;
     const quint64 inputCount = sample.empty() ? quint64(1) << 32 : sample.size();
@@ -114,6 +156,7 @@ QString Mismatches(bool fromIbm, const std::vector<quint32>& sample)
     std::vector<QString> first(std::size(zel::allIbmPaths));
     std::mutex tallyMutex;
     std::atomic<quint64> nextChunk{0};
+    const bool fromIbm = direction == Direction::ToFloat;
     const auto work = [&] {
         const std::vector<IbmPath> paths = zel::AvailableIbmPaths();
         // Three spare bytes let each chunk start at another alignment.
@@ -122,17 +165,16 @@ QString Mismatches(bool fromIbm, const std::vector<quint32>& sample)
             const int count = int(std::min<quint64>(chunkSize, inputCount - chunk * chunkSize));
             char* const inAt = in.data() + chunk % 4;
             char* const outAt = out.data() + chunk / 4 % 4;
-            StoreInputs(fromIbm, sample, chunk * chunkSize, count, inAt, expected.data());
-            for (bool ordered : {false, true}) {
-                // The ordered form reads and writes the IBM words reversed.
-                char* const ibmWords = fromIbm ? inAt : expected.data();
-                for (int i = 0; ordered && i < count; ++i)
-                    qToUnaligned(qbswap(qFromUnaligned<quint32>(ibmWords + 4 * i)),
-                                 ibmWords + 4 * i);
-                const IbmOperation operation =
-                    fromIbm
-                        ? (ordered ? IbmOperation::IbmToFloatOrdered : IbmOperation::IbmToFloat)
-                        : (ordered ? IbmOperation::FloatToIbmOrdered : IbmOperation::FloatToIbm);
+            StoreInputs(direction, sample, chunk * chunkSize, count, inAt, expected.data());
+            for (int form = 0; form < 3; ++form) {
+                // The ordered form reads or writes the IBM words reversed,
+                // the file-order form every word: each form reverses the
+                // words that it takes in another order than the one before.
+                if (form == 1)
+                    ReverseWords(fromIbm ? inAt : expected.data(), count);
+                if (form == 2)
+                    ReverseWords(fromIbm ? expected.data() : inAt, count);
+                const IbmOperation operation = directionOperations[int(direction)][form];
                 for (IbmPath path : paths) {
                     // Every output byte differs from the expected one until written.
                     for (std::size_t i = 0; i < 4 * std::size_t(count); ++i)
@@ -173,7 +215,7 @@ class TestIbmFloatExhaustive : public QObject
 {
     Q_OBJECT
 
-    void CheckAll(bool fromIbm)
+    void CheckAll(Direction direction)
     {
         const QByteArray samples = qgetenv("ZEL_EXHAUSTIVE_SAMPLES");
         bool sampled = false;
@@ -181,20 +223,21 @@ class TestIbmFloatExhaustive : public QObject
         QVERIFY2(sampled || samples.isEmpty(), "ZEL_EXHAUSTIVE_SAMPLES must be a count");
         std::vector<quint32> sample;
         if (sampled) {
-            sample = BoundaryWords(fromIbm ? 7 : 8);
+            sample = BoundaryWords(direction == Direction::ToFloat ? 7 : 8);
             std::mt19937 random(20261206);
             for (quint64 i = 0; i < sampleCount; ++i)
                 sample.push_back(quint32(random()));
         }
-        const QString failures = Mismatches(fromIbm, sample);
+        const QString failures = Mismatches(direction, sample);
         QVERIFY2(failures.isEmpty(), qPrintable(failures));
     }
 
 private slots:
     // First, so that its threads make the library's first calls, which choose
     // the path, at the same time (the ThreadSanitizer build checks them).
-    void everyIbmWordToFloat() { CheckAll(true); }
-    void everyFloatToIbmWord() { CheckAll(false); }
+    void everyIbmWordToFloat() { CheckAll(Direction::ToFloat); }
+    void everyFloatToIbmWord() { CheckAll(Direction::ToIbm); }
+    void everyFloatToIbmWordRounded() { CheckAll(Direction::ToIbmRounded); }
 
     // ZEL_SIMD, when it names a path this processor runs, is the path the
     // public functions take (the buffer checks then run that path through
@@ -213,41 +256,52 @@ private slots:
 
     void workedExamples_data()
     {
-        QTest::addColumn<bool>("fromIbm");
+        QTest::addColumn<int>("direction");
         QTest::addColumn<quint32>("input");
         QTest::addColumn<quint32>("expected");
+        constexpr int toFloat = int(Direction::ToFloat), toIbm = int(Direction::ToIbm),
+                      rounded = int(Direction::ToIbmRounded);
         // IBM to float: 1, -118.625, unnormalised 6.25, dirty zeros, negative zero,
         // subnormals (one truncated), below them, the largest float, saturation.
         // Float to IBM: -118.625, 0.1 truncated, negative zero, the largest float,
         // the smallest normal, subnormals of exponent 32 and 33, -infinity, NaN.
-        const std::tuple<bool, quint32, quint32> rows[] = {
-            {true, 0x41100000, 0x3F800000},  {true, 0xC276A000, 0xC2ED4000},
-            {true, 0x42064000, 0x40C80000},  {true, 0x41000000, 0x00000000},
-            {true, 0xFF000000, 0x80000000},  {true, 0x80000000, 0x80000000},
-            {true, 0x2008B610, 0x000116C2},  {true, 0x20000008, 0x00000001},
-            {true, 0x2000000F, 0x00000001},  {true, 0xA0000007, 0x80000000},
-            {true, 0x60FFFFFF, 0x7F7FFFFF},  {true, 0x61100000, 0x7F7FFFFF},
-            {true, 0x7FFFFFFF, 0x7F7FFFFF},  {true, 0xFFFFFFFF, 0xFF7FFFFF},
-            {false, 0xC2ED4000, 0xC276A000}, {false, 0x3DCCCCCD, 0x40199999},
-            {false, 0x80000000, 0x80000000}, {false, 0x7F7FFFFF, 0x60FFFFFF},
-            {false, 0x00800000, 0x21400000}, {false, 0x00000001, 0x20000008},
-            {false, 0x001FFFFF, 0x20FFFFF8}, {false, 0x00200000, 0x21100000},
-            {false, 0xFF800000, 0xFFFFFFFF}, {false, 0x7FC00000, 0x7FFFFFFF}};
-        for (auto [fromIbm, input, expected] : rows)
-            QTest::addRow("%s %08x", fromIbm ? "IBM" : "float", input)
-                << fromIbm << input << expected;
+        // Rounded: 0.1 and -0.1 up, ties to the even fraction (normal and
+        // subnormal, each way), a fraction rounding up to a new leading digit,
+        // the largest float exact, NaN.
+        const std::tuple<int, quint32, quint32> rows[] = {
+            {toFloat, 0x41100000, 0x3F800000}, {toFloat, 0xC276A000, 0xC2ED4000},
+            {toFloat, 0x42064000, 0x40C80000}, {toFloat, 0x41000000, 0x00000000},
+            {toFloat, 0xFF000000, 0x80000000}, {toFloat, 0x80000000, 0x80000000},
+            {toFloat, 0x2008B610, 0x000116C2}, {toFloat, 0x20000008, 0x00000001},
+            {toFloat, 0x2000000F, 0x00000001}, {toFloat, 0xA0000007, 0x80000000},
+            {toFloat, 0x60FFFFFF, 0x7F7FFFFF}, {toFloat, 0x61100000, 0x7F7FFFFF},
+            {toFloat, 0x7FFFFFFF, 0x7F7FFFFF}, {toFloat, 0xFFFFFFFF, 0xFF7FFFFF},
+            {toIbm, 0xC2ED4000, 0xC276A000},   {toIbm, 0x3DCCCCCD, 0x40199999},
+            {toIbm, 0x80000000, 0x80000000},   {toIbm, 0x7F7FFFFF, 0x60FFFFFF},
+            {toIbm, 0x00800000, 0x21400000},   {toIbm, 0x00000001, 0x20000008},
+            {toIbm, 0x001FFFFF, 0x20FFFFF8},   {toIbm, 0x00200000, 0x21100000},
+            {toIbm, 0xFF800000, 0xFFFFFFFF},   {toIbm, 0x7FC00000, 0x7FFFFFFF},
+            {rounded, 0x3DCCCCCD, 0x4019999A}, {rounded, 0xBDCCCCCD, 0xC019999A},
+            {rounded, 0x3E800001, 0x40400000}, {rounded, 0x3E800003, 0x40400002},
+            {rounded, 0x00200001, 0x21100000}, {rounded, 0x00200003, 0x21100002},
+            {rounded, 0x3EFFFFFF, 0x40800000}, {rounded, 0x7F7FFFFF, 0x60FFFFFF},
+            {rounded, 0x001FFFFF, 0x20FFFFF8}, {rounded, 0x7FC00000, 0x7FFFFFFF}};
+        const char* const names[] = {"IBM", "float", "rounded"};
+        for (auto [direction, input, expected] : rows)
+            QTest::addRow("%s %08x", names[direction], input) << direction << input << expected;
     }
 
     void workedExamples()
     {
-        QFETCH(bool, fromIbm);
+        QFETCH(int, direction);
         QFETCH(quint32, input);
         QFETCH(quint32, expected);
         char in[4];
         char out[4];
-        StoreInputs(fromIbm, {input}, 0, 1, in, out);
-        QCOMPARE(qFromUnaligned<quint32>(out), fromIbm ? expected : qToLittleEndian(expected));
-        const QString failures = Mismatches(fromIbm, {input});
+        StoreInputs(Direction(direction), {input}, 0, 1, in, out);
+        QCOMPARE(qFromUnaligned<quint32>(out),
+                 Direction(direction) == Direction::ToFloat ? expected : qToLittleEndian(expected));
+        const QString failures = Mismatches(Direction(direction), {input});
         QVERIFY2(failures.isEmpty(), qPrintable(failures));
     }
 
@@ -284,9 +338,15 @@ private slots:
         char* const boundary =
             out.data() + (64 - reinterpret_cast<std::uintptr_t>(out.data()) % 64);
         const std::pair<IbmOperation, int> operations[] = {
-            {IbmOperation::IbmToFloat, 4},        {IbmOperation::FloatToIbm, 4},
-            {IbmOperation::IbmToFloatOrdered, 4}, {IbmOperation::FloatToIbmOrdered, 4},
-            {IbmOperation::ByteSwapArray, 2},     {IbmOperation::ByteSwapArray, 4},
+            {IbmOperation::IbmToFloat, 4},
+            {IbmOperation::FloatToIbm, 4},
+            {IbmOperation::IbmToFloatOrdered, 4},
+            {IbmOperation::FloatToIbmOrdered, 4},
+            {IbmOperation::FloatToIbmRounded, 4},
+            {IbmOperation::IbmToIeeeOrdered, 4},
+            {IbmOperation::IeeeToIbmRoundedOrdered, 4},
+            {IbmOperation::ByteSwapArray, 2},
+            {IbmOperation::ByteSwapArray, 4},
             {IbmOperation::ByteSwapArray, 8}};
         for (const auto& [operation, wordSize] : operations) {
             const int words = int(in.size()) / wordSize;

@@ -60,10 +60,6 @@
         <translation>info braucht eine DATEI</translation>
     </message>
     <message>
-        <source>--to belongs to convert</source>
-        <translation>--to gehört zu convert</translation>
-    </message>
-    <message>
         <source>convert takes IN and OUT</source>
         <translation>convert braucht EIN und AUS</translation>
     </message>
@@ -290,10 +286,6 @@
     <message>
         <source>headers takes one FILE</source>
         <translation>headers nimmt eine DATEI</translation>
-    </message>
-    <message>
-        <source>--to and --scan do not belong to headers</source>
-        <translation>--to und --scan gehören nicht zu headers</translation>
     </message>
     <message>
         <source>--field %1 names no trace header field</source>
@@ -530,6 +522,22 @@ Befehle:
     <message>
         <source>geometry takes --iline and --xline together</source>
         <translation>geometry nimmt --iline und --xline nur zusammen</translation>
+    </message>
+    <message>
+        <source>convert --to ibm: round each sample to the nearest IBM value, not toward zero.</source>
+        <translation>convert --to ibm: jeden Abtastwert zum nächsten IBM-Wert runden, nicht gegen null.</translation>
+    </message>
+    <message>
+        <source>--to, --round and --scan do not belong to headers</source>
+        <translation>--to, --round und --scan gehören nicht zu headers</translation>
+    </message>
+    <message>
+        <source>--to and --round belong to convert</source>
+        <translation>--to und --round gehören zu convert</translation>
+    </message>
+    <message>
+        <source>--round belongs to --to ibm</source>
+        <translation>--round gehört zu --to ibm</translation>
     </message>
 </context>
 </TS>

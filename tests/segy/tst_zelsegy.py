@@ -447,6 +447,36 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual(original, converted)
                 self.assertEqual(read(back), read(src))
 
+    def test_rounded_conversion(self):
+        # To IBM truncated and, with --round, rounded to nearest with ties to
+        # the even fraction, in both byte orders, against words worked out here.
+        def ibm_word(value, rounded):
+            magnitude, power = abs(float(value)), -32
+            while magnitude >= 16.0 ** power:
+                power += 1
+            scaled = magnitude * 2.0 ** (24 - 4 * power)
+            fraction = round(scaled) if rounded else math.floor(scaled)
+            if fraction == 1 << 24:
+                fraction, power = 1 << 20, power + 1
+            return (value < 0) << 31 | (power + 64 if fraction else 0) << 24 | fraction
+        rng = random.Random(5)
+        ties = [0x3E800001, 0x3E800003, 0x00200001, 0x00200003, 0x3EFFFFFF, 0x3DCCCCCD, 0xBDCCCCCD]
+        bits = ties + [rng.getrandbits(32) & 0xBFFFFFFF for _ in range(393)]
+        floats = np.array(bits, dtype=np.uint32).view(np.float32)
+        for order in "><":
+            src = self.path("ieee.sgy")
+            make_segy(src, order=order, fmt=5, ns=100, traces=4, packing="I", words=bits)
+            for rounded in (False, True):
+                with self.subTest(order=order, rounded=rounded):
+                    out = self.path("ibm.sgy")
+                    result = run("convert", "--to", "ibm", *(["--round"] if rounded else []), src, out)
+                    self.assertEqual((result.returncode, result.stderr), (0, ""))
+                    words = [int.from_bytes(read(out)[3600 + 240 * (t + 1) + 400 * t + 4 * i:][:4],
+                                            "big" if order == ">" else "little")
+                             for t in range(4) for i in range(100)]
+                    self.assertEqual(words, [ibm_word(v, rounded) for v in floats])
+        self.assertIn("--round belongs to --to ibm", run("convert", "--to", "ieee", "--round", "a", "b").stderr)
+
     def test_refusals(self):
         rows = [  # name, generator arguments (None: no file), command, phrase in the message
             ("missing.sgy", None, "info", "No such file"),
