@@ -210,10 +210,67 @@ private:
     std::unique_ptr<QFileDevice> m_device;
 };
 
-// Copies the bytes from `from` to `to` of `in`, with the format code set
-// when they hold it.
+// Places within the binary header.
+constexpr int FormatCodeAt = int(FormatCodeOffset - TextHeaderBytes);
+constexpr int OrderConstantAt = 96;
+constexpr int RevisionAt = 300;
+
+// Writes the low `bytes` bytes of `value` at `at` in `order`.
+void WriteWord(char* at, int bytes, quint64 value, ByteOrder order)
+{
+    for (int i = 0; i < bytes; ++i) {
+        const int shift = 8 * (order == ByteOrder::BigEndian ? bytes - 1 - i : i);
+        at[i] = static_cast<char>(value >> shift & 0xFF);
+    }
+}
+
+// Reverses the bytes of each of the `count` words of `bytes` bytes at `words`.
+void ReverseWords(char* words, qint64 count, int bytes)
+{
+    if (bytes == 3) {
+        for (qint64 i = 0; i < count; ++i)
+            std::swap(words[3 * i], words[3 * i + 2]);
+    } else if (bytes > 1) {
+        ByteSwapArray(reinterpret_cast<unsigned char*>(words), bytes, static_cast<int>(count));
+    }
+}
+
+// Reverses the bytes of every field of `fields` in `header`.
+void TurnFields(char* header, const std::vector<HeaderField>& fields)
+{
+    for (const HeaderField& field : fields)
+        ReverseWords(header + field.Offset, 1, field.Bytes);
+}
+
+// How the output's binary header differs from the input's.
+struct BinaryChanges
+{
+    int TargetCode;
+    ByteOrder Order;
+    bool Turning;
+};
+
+// Sets the binary header at `binary` as `changes` say: every field turned,
+// revision 2's byte-order constant and its revision bytes (which are
+// bytes, not a word, once the constant declares the order) written, and
+// the format code written in the output's order.
+void ChangeBinaryHeader(char* binary, const SegyLayout& layout, const BinaryChanges& changes)
+{
+    if (changes.Turning) {
+        TurnFields(binary, BinaryHeaderFields(layout));
+        const bool declares = layout.RevisionMajor >= 2;
+        if (declares)
+            WriteWord(binary + OrderConstantAt, 4, 0x01020304, changes.Order);
+        WriteWord(binary + RevisionAt, 2, quint64(layout.RevisionField),
+                  declares ? ByteOrder::BigEndian : changes.Order);
+    }
+    WriteWord(binary + FormatCodeAt, 2, quint64(changes.TargetCode), changes.Order);
+}
+
+// Copies the bytes from `from` to `to` of `in`, with the binary header
+// changed when they hold it.
 bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString& outName,
-               const SegyLayout& layout, qint64 from, qint64 to, int targetCode,
+               const SegyLayout& layout, qint64 from, qint64 to, const BinaryChanges& changes,
                ConversionFailure& failure)
 {
     if (!in.seek(from)) {
@@ -226,12 +283,8 @@ bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString
             failure = {inName, in.errorString()};
             return false;
         }
-        if (at <= FormatCodeOffset && FormatCodeOffset + 2 <= at + bytes.size()) {
-            char* code = bytes.data() + (FormatCodeOffset - at);
-            const int low = layout.Order == ByteOrder::BigEndian ? 1 : 0;
-            code[low] = static_cast<char>(targetCode);
-            code[1 - low] = 0;
-        }
+        if (at <= TextHeaderBytes && TextHeaderBytes + BinaryHeaderBytes <= at + bytes.size())
+            ChangeBinaryHeader(bytes.data() + (TextHeaderBytes - at), layout, changes);
         if (!Write(out, bytes.constData(), bytes.size(), failure.Problem)) {
             failure.File = outName;
             return false;
@@ -243,33 +296,43 @@ bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString
 } // namespace
 
 bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, const QString& outName,
-                 const QByteArray& outBytes, int targetCode, bool rounded, Progress& progress,
+                 const QByteArray& outBytes, const ConversionRequest& request, Progress& progress,
                  ConversionCounts& counts, ConversionFailure& failure)
 {
     OutputFile output(outName, outBytes);
     if (!output.Open(failure))
         return false;
     QFileDevice& out = output.Device();
-    if (!CopyBytes(in, inName, out, outName, layout, 0, layout.DataOffset, targetCode, failure))
+    const int code = layout.Format->Code;
+    const BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
+                                   request.Order.value_or(layout.Order),
+                                   request.Order.value_or(layout.Order) != layout.Order};
+    if (!CopyBytes(in, inName, out, outName, layout, 0, layout.DataOffset, changes, failure))
         return false;
-    const bool converting = layout.Format->Code != targetCode;
+    const bool converting = changes.TargetCode != code;
     const SampleRun convert = [&](char* words, qint64 count) {
         if (converting) {
-            CountLosses(words, count, targetCode, layout.Order, counts);
-            ConvertWords(words, count, targetCode, rounded, layout.Order);
+            CountLosses(words, count, changes.TargetCode, layout.Order, counts);
+            ConvertWords(words, count, changes.TargetCode, request.Rounded, layout.Order);
         }
+        if (changes.Turning)
+            ReverseWords(words, count, layout.Format->Bytes);
+    };
+    const HeaderRun turnHeader = [](char* headers, qint64) {
+        TurnFields(headers, TraceHeaderFields());
     };
     bool writeFailed = false;
     const ChunkSink write = [&](const char* bytes, qint64 count, QString& problem) {
         writeFailed = !Write(out, bytes, count, problem);
         return !writeFailed;
     };
-    if (!StreamTraces(in, layout, convert, write, progress, failure.Problem)) {
+    if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
+                      changes.Turning ? turnHeader : HeaderRun())) {
         failure.File = writeFailed ? outName : inName;
         return false;
     }
     // A trace cut short and left out when salvaging is not written.
     return CopyBytes(in, inName, out, outName, layout, layout.DataEnd + layout.LostBytes,
-                     layout.FileBytes, targetCode, failure) &&
+                     layout.FileBytes, changes, failure) &&
            output.Commit(failure);
 }

@@ -6,6 +6,8 @@
 
 #include <zelsegy.h>
 
+#include <optional>
+
 class QFile;
 
 class Progress;
@@ -28,19 +30,33 @@ struct ConversionFailure
     QString Problem;
 };
 
+// What a conversion writes.
+struct ConversionRequest
+{
+    // The samples' format, IBM or IEEE (to IBM rounded to nearest when
+    // `Rounded`, else truncated); 0 keeps the input's.
+    int TargetCode = 0;
+    bool Rounded = false;
+    // The output's byte order; none keeps the input's. Turning it needs a
+    // file without additional trace headers, whose layout is their writer's.
+    std::optional<zel::ByteOrder> Order;
+};
+
 // Writes the file `outBytes` names (`outName` in messages) as a copy of
-// `in` (open for reading, named `inName`, laid out by `layout`) with its floating-point samples
-// converted to the format `targetCode` (IBM or IEEE, rounded to nearest
-// when `rounded`, else truncated) and the format code set to match; every other
-// byte (headers, additional trace headers, the trailer) is copied
-// unchanged, and a file already in that format is copied as it is. The copy
-// is written beside the output and renamed into place only when complete, so
-// on failure any existing file there is left untouched and nothing partial
-// remains; the output may be `in` itself. An existing output that is no
-// regular file (a device, a FIFO) is written directly, never replaced.
-// `counts` gets the samples whose value could not be kept.
+// `in` (open for reading, named `inName`, laid out by `layout`) with its
+// samples converted as `request` says and the binary header set to match.
+// Turning the byte order turns every field of the binary and trace headers
+// and writes revision 2's byte-order constant; the textual headers, the
+// bytes before the first trace and the trailer are copied unchanged, as is
+// everything else when nothing is to change. The copy is written beside
+// the output and renamed into place only when complete, so on failure any
+// existing file there is left untouched and nothing partial remains; the
+// output may be `in` itself. An existing output that is no regular file (a
+// device, a FIFO) is written directly, never replaced. `counts` gets the
+// samples whose value could not be kept.
 bool ConvertFile(QFile& in, const QString& inName, const zel::SegyLayout& layout,
-                 const QString& outName, const QByteArray& outBytes, int targetCode, bool rounded,
-                 Progress& progress, ConversionCounts& counts, ConversionFailure& failure);
+                 const QString& outName, const QByteArray& outBytes,
+                 const ConversionRequest& request, Progress& progress, ConversionCounts& counts,
+                 ConversionFailure& failure);
 
 #endif

@@ -334,7 +334,7 @@ int RunCheck(const FileName& name, const LayoutOverrides& overrides, bool json, 
 }
 
 int RunConvert(const FileName& inName, const FileName& outName, const LayoutOverrides& overrides,
-               int targetCode, bool rounded, bool showProgress)
+               const ConversionRequest& request, bool showProgress)
 {
     const QString& inPath = inName.Shown;
     QFile in;
@@ -348,23 +348,31 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
         return Fail(inPath, SegyTool::tr("SU files have no format code to convert to; only "
                                          "SEG-Y files convert"));
     const int code = layout.Format->Code;
-    if (code != IbmFloatCode && code != IeeeFloatCode) {
+    if (request.TargetCode != 0 && code != IbmFloatCode && code != IeeeFloatCode) {
         return Fail(inPath, SegyTool::tr("samples are format %1 (%2); only IBM (1) and IEEE (5) "
                                          "floating point convert")
                                 .arg(code)
                                 .arg(QLatin1String(layout.Format->Name)));
     }
+    const bool turning = request.Order && *request.Order != layout.Order;
+    if (turning && layout.ExtraTraceHeaders > 0) {
+        return Fail(inPath, SegyTool::tr("the byte order of additional trace headers cannot be "
+                                         "turned: their fields are their writer's"));
+    }
     for (const SegyFinding& note : layout.Notes)
         PrintError(inPath + QStringLiteral(": ") + FindingText(note));
-    if (code == targetCode) {
+    if (!turning && request.TargetCode == code) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
+    } else if (!turning && request.TargetCode == 0) {
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("the file is already in that byte order; copied unchanged"));
     }
     Progress progress(showProgress, SegyTool::tr("converting"), layout.FileBytes);
     ConversionCounts counts;
     ConversionFailure failure;
-    const bool converted = ConvertFile(in, inPath, layout, outName.Shown, outName.Bytes, targetCode,
-                                       rounded, progress, counts, failure);
+    const bool converted = ConvertFile(in, inPath, layout, outName.Shown, outName.Bytes, request,
+                                       progress, counts, failure);
     progress.Finish();
     if (!converted)
         return Fail(failure.File, failure.Problem);
@@ -409,7 +417,8 @@ int main(int argc, char** argv)
         "                  bins, corners\n"
         "  check FILE      every inconsistency found, each with the option that reads\n"
         "                  the file anyway; status 1 when there is one\n"
-        "  convert IN OUT  copies IN to OUT with every sample converted (needs --to)"));
+        "  convert IN OUT  copies IN to OUT with every sample converted (--to) or\n"
+        "                  every word turned (--to-endian)"));
     // Not Qt's own help option, which would advertise --help-all, nor its
     // printing, which would not see a failed write.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -453,6 +462,10 @@ int main(int argc, char** argv)
     const QCommandLineOption toOption(QStringLiteral("to"),
                                       SegyTool::tr("convert: target sample format."),
                                       QStringLiteral("ieee|ibm"));
+    const QCommandLineOption toEndianOption(
+        QStringLiteral("to-endian"),
+        SegyTool::tr("convert: the output's byte order, every header field and sample turned."),
+        QStringLiteral("big|little"));
     const QCommandLineOption roundOption(
         QStringLiteral("round"),
         SegyTool::tr("convert --to ibm: round each sample to the nearest IBM value, not toward "
@@ -475,9 +488,9 @@ int main(int argc, char** argv)
         QStringLiteral("salvage"),
         SegyTool::tr("Read the whole traces of a file whose last trace is cut short."));
     parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
-                       scaleOption, inlineOption, crosslineOption, toOption, roundOption,
-                       quietOption, endianOption, formatOption, samplesOption, textOption,
-                       salvageOption});
+                       scaleOption, inlineOption, crosslineOption, toOption, toEndianOption,
+                       roundOption, quietOption, endianOption, formatOption, samplesOption,
+                       textOption, salvageOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  SegyTool::tr("info, headers, geometry, check or convert"),
                                  SegyTool::tr("command"));
@@ -493,8 +506,8 @@ int main(int argc, char** argv)
                             .toLocal8Bit());
     }
     for (const QCommandLineOption& option :
-         {toOption, endianOption, formatOption, samplesOption, tracesOption, inlineOption,
-          crosslineOption, textOption}) {
+         {toOption, toEndianOption, endianOption, formatOption, samplesOption, tracesOption,
+          inlineOption, crosslineOption, textOption}) {
         if (parser.values(option).size() > 1)
             return Usage(SegyTool::tr("--%1 given more than once").arg(option.names().constLast()));
     }
@@ -540,7 +553,8 @@ int main(int argc, char** argv)
         positional.last() == QLatin1String("-"))
         return Usage(SegyTool::tr("convert writes files, not standard output; name a file as OUT"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
-    const bool convertOptions = parser.isSet(toOption) || parser.isSet(roundOption);
+    const bool convertOptions =
+        parser.isSet(toOption) || parser.isSet(toEndianOption) || parser.isSet(roundOption);
     const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
                                parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
                                parser.isSet(scaleOption);
@@ -618,15 +632,21 @@ int main(int argc, char** argv)
             return Usage(SegyTool::tr("convert takes IN and OUT"));
         if (parser.isSet(jsonOption) || parser.isSet(scanOption))
             return Usage(SegyTool::tr("--json and --scan belong to info"));
-        const QString target = parser.value(toOption);
-        if (target != QLatin1String("ieee") && target != QLatin1String("ibm"))
-            return Usage(SegyTool::tr("convert needs --to ieee or --to ibm"));
-        if (parser.isSet(roundOption) && target != QLatin1String("ibm"))
+        ConversionRequest request;
+        std::optional<int> target;
+        if (!Choose(parser, toOption, {{"ieee", IeeeFloatCode}, {"ibm", IbmFloatCode}}, target) ||
+            !Choose(parser, toEndianOption,
+                    {{"big", ByteOrder::BigEndian}, {"little", ByteOrder::LittleEndian}},
+                    request.Order) ||
+            (!target && !request.Order))
+            return Usage(SegyTool::tr("convert needs --to ieee|ibm, --to-endian big|little or "
+                                      "both"));
+        request.TargetCode = target.value_or(0);
+        request.Rounded = parser.isSet(roundOption);
+        if (request.Rounded && request.TargetCode != IbmFloatCode)
             return Usage(SegyTool::tr("--round belongs to --to ibm"));
         CatchInterruptions();
-        return RunConvert(arguments.at(0), arguments.at(1), overrides,
-                          target == QLatin1String("ieee") ? IeeeFloatCode : IbmFloatCode,
-                          parser.isSet(roundOption), showProgress);
+        return RunConvert(arguments.at(0), arguments.at(1), overrides, request, showProgress);
     }
     return Usage(command.isEmpty() ? SegyTool::tr("no command given")
                                    : SegyTool::tr("unknown command '%1'").arg(command));

@@ -28,7 +28,7 @@ struct Piece
 };
 
 // The next chunk's pieces: whole traces while they fit, and a trace too long
-// for the rest of the chunk cut between two sample words.
+// for the rest of the chunk cut between two sample words after its headers.
 std::vector<Piece> NextChunk(const zel::SegyLayout& layout, qint64& trace, qint64& inTrace)
 {
     std::vector<Piece> pieces;
@@ -37,6 +37,13 @@ std::vector<Piece> NextChunk(const zel::SegyLayout& layout, qint64& trace, qint6
         const zel::TracePlace place = layout.Trace(trace);
         const qint64 traceBytes = place.HeaderBytes + place.Samples * wordBytes;
         qint64 end = std::min(traceBytes, inTrace + ChunkBytes - fill);
+        // Headers go whole into one chunk: the next one when they do not
+        // fit this one, which grows to hold them when they are longer.
+        if (end < place.HeaderBytes) {
+            if (fill > 0)
+                break;
+            end = place.HeaderBytes;
+        }
         if (end < traceBytes && end > place.HeaderBytes)
             end -= (end - place.HeaderBytes) % wordBytes;
         if (end <= inTrace)
@@ -80,7 +87,8 @@ bool ReadChunk(QFile& in, const zel::SegyLayout& layout, qint64& trace, qint64& 
 // Each chunk is read on a thread of its own while the one before is handed
 // out and written, so that reading and working overlap.
 bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
-                  const ChunkSink& sink, Progress& progress, QString& problem)
+                  const ChunkSink& sink, Progress& progress, QString& problem,
+                  const HeaderRun& headers)
 {
     if (!in.seek(layout.DataOffset)) {
         problem = in.errorString();
@@ -103,6 +111,8 @@ bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& sam
             return ReadChunk(in, layout, trace, inTrace, next, readProblem);
         });
         for (const Piece& piece : current.Pieces) {
+            if (headers && piece.InTrace == 0)
+                headers(current.Bytes.data() + piece.InChunk, piece.Trace.HeaderBytes);
             const qint64 from = std::max(piece.InTrace, piece.Trace.HeaderBytes);
             const qint64 to = piece.InTrace + piece.Bytes;
             if (to > from) {

@@ -15,15 +15,20 @@ class Progress;
 // Called with each run of consecutive sample words in a chunk; may change
 // them in place.
 using SampleRun = std::function<void(char* words, qint64 count)>;
+// Called with each trace's headers (the standard one and the additional
+// ones, `bytes` in all) before its samples; may change them in place.
+using HeaderRun = std::function<void(char* headers, qint64 bytes)>;
 // Called with each chunk once its samples have been handed out; false with
 // `problem` set stops the stream.
 using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;
 
 // Reads the traces of `in`, from the first trace to the end of the last, in
 // chunks of a few MiB, whatever the trace length, so memory stays bounded.
-// Every chunk boundary falls between sample words. False with `problem`
-// set on a read error, an interruption or a refusal of `sink`.
+// Every chunk boundary falls between sample words, never inside a trace's
+// headers. False with `problem` set on a read error, an interruption or a
+// refusal of `sink`.
 bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
-                  const ChunkSink& sink, Progress& progress, QString& problem);
+                  const ChunkSink& sink, Progress& progress, QString& problem,
+                  const HeaderRun& headers = {});
 
 #endif

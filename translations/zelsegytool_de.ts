@@ -68,10 +68,6 @@
         <translation>--json und --scan gehören zu info</translation>
     </message>
     <message>
-        <source>convert needs --to ieee or --to ibm</source>
-        <translation>convert braucht --to ieee oder --to ibm</translation>
-    </message>
-    <message>
         <source>no command given</source>
         <translation>kein Befehl angegeben</translation>
     </message>
@@ -428,38 +424,6 @@
         <translation>keine Probleme gefunden</translation>
     </message>
     <message>
-        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
-IEEE floating point.
-
-Commands:
-  info FILE       byte order, revision, sample format, interval, samples per
-                  trace, traces, extended headers and the textual header
-  headers FILE    the textual and binary headers, field by field; with
-                  --traces, every field of those trace headers; with --field,
-                  a table of those fields, one row per trace
-  geometry FILE   the survey&apos;s grid from the trace headers: the inline and
-                  crossline fields, sorting, ranges, missing and repeated
-                  bins, corners
-  check FILE      every inconsistency found, each with the option that reads
-                  the file anyway; status 1 when there is one
-  convert IN OUT  copies IN to OUT with every sample converted (needs --to)</source>
-        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
-IEEE-Gleitkommazahlen um.
-
-Befehle:
-  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
-                   Samples je Spur, Spuren, erweiterte Header und Text-Header
-  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
-                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
-                   Felder, eine Zeile je Spur
-  geometry DATEI   das Raster der Vermessung aus den Spur-Headern: Inline- und
-                   Crossline-Felder, Sortierung, Bereiche, fehlende und
-                   doppelte Bins, Ecken
-  check DATEI      jede gefundene Unstimmigkeit, jede mit der Option, die die
-                   Datei trotzdem liest; Status 1, wenn es eine gibt
-  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (mit --to)</translation>
-    </message>
-    <message>
         <source>info, headers, geometry, check: print one JSON object.</source>
         <translation>info, headers, geometry, check: ein JSON-Objekt ausgeben.</translation>
     </message>
@@ -493,7 +457,7 @@ Befehle:
     </message>
     <message>
         <source>headers, geometry: the inline numbers are the 4-byte field at BYTE (geometry needs --xline too).</source>
-        <translation>headers, geometry: die Inline-Nummern sind das 4-Byte-Feld ab BYTE (geometry braucht auch --xline).</translation>
+        <translation>headers, geometry: die Inline-Nummern sind das 4-Byte-Feld ab BYTE (geometry: mit --xline).</translation>
     </message>
     <message>
         <source>headers, geometry: the crossline numbers are the 4-byte field at BYTE.</source>
@@ -538,6 +502,56 @@ Befehle:
     <message>
         <source>--round belongs to --to ibm</source>
         <translation>--round gehört zu --to ibm</translation>
+    </message>
+    <message>
+        <source>the byte order of additional trace headers cannot be turned: their fields are their writer&apos;s</source>
+        <translation>die Byte-Reihenfolge zusätzlicher Spur-Header lässt sich nicht umdrehen: ihre Felder sind die ihres Schreibers</translation>
+    </message>
+    <message>
+        <source>the file is already in that byte order; copied unchanged</source>
+        <translation>die Datei hat diese Byte-Reihenfolge schon; unverändert kopiert</translation>
+    </message>
+    <message>
+        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
+IEEE floating point.
+
+Commands:
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  headers FILE    the textual and binary headers, field by field; with
+                  --traces, every field of those trace headers; with --field,
+                  a table of those fields, one row per trace
+  geometry FILE   the survey&apos;s grid from the trace headers: the inline and
+                  crossline fields, sorting, ranges, missing and repeated
+                  bins, corners
+  check FILE      every inconsistency found, each with the option that reads
+                  the file anyway; status 1 when there is one
+  convert IN OUT  copies IN to OUT with every sample converted (--to) or
+                  every word turned (--to-endian)</source>
+        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
+IEEE-Gleitkommazahlen um.
+
+Befehle:
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
+                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
+                   Felder, eine Zeile je Spur
+  geometry DATEI   das Raster der Vermessung aus den Spur-Headern: Inline- und
+                   Crossline-Felder, Sortierung, Bereiche, fehlende und
+                   doppelte Bins, Ecken
+  check DATEI      jede gefundene Unstimmigkeit, jede mit der Option, die die
+                   Datei trotzdem liest; Status 1, wenn es eine gibt
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (--to) oder
+                   jedes Wort umgedreht (--to-endian)</translation>
+    </message>
+    <message>
+        <source>convert: the output&apos;s byte order, every header field and sample turned.</source>
+        <translation>convert: die Byte-Reihenfolge der Ausgabe, jedes Header-Feld und Sample umgedreht.</translation>
+    </message>
+    <message>
+        <source>convert needs --to ieee|ibm, --to-endian big|little or both</source>
+        <translation>convert braucht --to ieee|ibm, --to-endian big|little oder beides</translation>
     </message>
 </context>
 </TS>
