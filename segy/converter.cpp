@@ -24,8 +24,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <vector>
 
 using namespace zel;
 
@@ -92,6 +95,27 @@ void ConvertWords(char* words, qint64 count, int targetCode, bool rounded, ByteO
         IeeeToIbmRoundedOrdered(words, words, samples, library);
     else
         IeeeToIbmOrdered(words, words, samples, library);
+}
+
+// Decodes the `count` samples of `format` at `words`, stored in `order`,
+// into floats at `values`: each the nearest float to the exact value, or
+// the largest float of its sign beyond their range. Counts what could not
+// be kept exactly.
+void DecodeToFloats(const char* words, qint64 count, const SampleFormat& format, ByteOrder order,
+                    float* values, ConversionCounts& counts)
+{
+    constexpr double largest = std::numeric_limits<float>::max();
+    for (qint64 i = 0; i < count; ++i) {
+        const double value = DecodeSample(words + i * format.Bytes, format, order);
+        if (std::isfinite(value) && std::abs(value) > largest) {
+            values[i] =
+                value > 0 ? std::numeric_limits<float>::max() : -std::numeric_limits<float>::max();
+            ++counts.Saturated;
+            continue;
+        }
+        values[i] = static_cast<float>(value);
+        counts.Inexact += std::isfinite(value) && double(values[i]) != value ? 1 : 0;
+    }
 }
 
 // Writes all `count` bytes. A short write leaves its reason (a full disk,
@@ -310,7 +334,32 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     if (!CopyBytes(in, inName, out, outName, layout, 0, layout.DataOffset, changes, failure))
         return false;
     const bool converting = changes.TargetCode != code;
+    const bool decoding = converting && code != IbmFloatCode && code != IeeeFloatCode;
+    // Samples decoded to floats take another width: the output is then
+    // made anew, chunk by chunk, of the headers and the new samples.
+    std::vector<char> made;
+    std::vector<float> values;
     const SampleRun convert = [&](char* words, qint64 count) {
+        if (decoding) {
+            values.resize(static_cast<std::size_t>(count));
+            DecodeToFloats(words, count, *layout.Format, layout.Order, values.data(), counts);
+            const std::size_t at = made.size();
+            made.resize(at + 4 * values.size());
+            char* const out = made.data() + at;
+            const int library = LibraryOrder(changes.Order);
+            const int samples = static_cast<int>(count);
+            if (changes.TargetCode == IbmFloatCode) {
+                counts.NonFinite += std::count_if(values.begin(), values.end(),
+                                                  [](float v) { return !std::isfinite(v); });
+                (request.Rounded ? FloatToIbmRoundedOrdered : FloatToIbmOrdered)(values.data(), out,
+                                                                                 samples, library);
+            } else {
+                if (changes.Order != HostOrder)
+                    ByteSwapArray(reinterpret_cast<unsigned char*>(values.data()), 4, samples);
+                std::memcpy(out, values.data(), 4 * values.size());
+            }
+            return;
+        }
         if (converting) {
             CountLosses(words, count, changes.TargetCode, layout.Order, counts);
             ConvertWords(words, count, changes.TargetCode, request.Rounded, layout.Order);
@@ -318,16 +367,24 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         if (changes.Turning)
             ReverseWords(words, count, layout.Format->Bytes);
     };
-    const HeaderRun turnHeader = [](char* headers, qint64) {
-        TurnFields(headers, TraceHeaderFields());
+    const HeaderRun copyHeaders = [&](char* headers, qint64 bytes) {
+        if (changes.Turning)
+            TurnFields(headers, TraceHeaderFields());
+        if (decoding)
+            made.insert(made.end(), headers, headers + bytes);
     };
     bool writeFailed = false;
     const ChunkSink write = [&](const char* bytes, qint64 count, QString& problem) {
+        if (decoding) {
+            bytes = made.data();
+            count = static_cast<qint64>(made.size());
+        }
         writeFailed = !Write(out, bytes, count, problem);
+        made.clear();
         return !writeFailed;
     };
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
-                      changes.Turning ? turnHeader : HeaderRun())) {
+                      changes.Turning || decoding ? copyHeaders : HeaderRun())) {
         failure.File = writeFailed ? outName : inName;
         return false;
     }

@@ -22,6 +22,9 @@ struct ConversionCounts
     qint64 Flushed = 0;
     // IEEE to IBM: infinities and NaNs, written as the largest IBM values.
     qint64 NonFinite = 0;
+    // Integers beyond 2^24 and doubles that no float holds exactly, rounded
+    // to the nearest float (those beyond the float range are Saturated).
+    qint64 Inexact = 0;
 };
 
 struct ConversionFailure
@@ -34,7 +37,8 @@ struct ConversionFailure
 struct ConversionRequest
 {
     // The samples' format, IBM or IEEE (to IBM rounded to nearest when
-    // `Rounded`, else truncated); 0 keeps the input's.
+    // `Rounded`, else truncated); 0 keeps the input's. Samples of any other
+    // format are decoded exactly and rounded to the nearest float first.
     int TargetCode = 0;
     bool Rounded = false;
     // The output's byte order; none keeps the input's. Turning it needs a

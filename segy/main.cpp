@@ -348,12 +348,6 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
         return Fail(inPath, SegyTool::tr("SU files have no format code to convert to; only "
                                          "SEG-Y files convert"));
     const int code = layout.Format->Code;
-    if (request.TargetCode != 0 && code != IbmFloatCode && code != IeeeFloatCode) {
-        return Fail(inPath, SegyTool::tr("samples are format %1 (%2); only IBM (1) and IEEE (5) "
-                                         "floating point convert")
-                                .arg(code)
-                                .arg(QLatin1String(layout.Format->Name)));
-    }
     const bool turning = request.Order && *request.Order != layout.Order;
     if (turning && layout.ExtraTraceHeaders > 0) {
         return Fail(inPath, SegyTool::tr("the byte order of additional trace headers cannot be "
@@ -382,6 +376,11 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
                                 "%2 below its smallest became zero")
                        .arg(counts.Saturated)
                        .arg(counts.Flushed));
+    }
+    if (counts.Inexact > 0) {
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("%1 samples that no float holds exactly became the nearest float")
+                       .arg(counts.Inexact));
     }
     if (counts.NonFinite > 0) {
         PrintError(inPath + QStringLiteral(": ") +

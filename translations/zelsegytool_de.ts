@@ -24,10 +24,6 @@
         <translation>der Name der Ausgabedatei ist leer</translation>
     </message>
     <message>
-        <source>samples are format %1 (%2); only IBM (1) and IEEE (5) floating point convert</source>
-        <translation>die Samples haben Format %1 (%2); nur IBM- (1) und IEEE-Gleitkommazahlen (5) lassen sich umwandeln</translation>
-    </message>
-    <message>
         <source>samples are already format %1; copied unchanged</source>
         <translation>die Samples haben schon Format %1; unverändert kopiert</translation>
     </message>
@@ -552,6 +548,10 @@ Befehle:
     <message>
         <source>convert needs --to ieee|ibm, --to-endian big|little or both</source>
         <translation>convert braucht --to ieee|ibm, --to-endian big|little oder beides</translation>
+    </message>
+    <message>
+        <source>%1 samples that no float holds exactly became the nearest float</source>
+        <translation>%1 Samples, die kein Float genau fasst, wurden zum nächsten Float</translation>
     </message>
 </context>
 </TS>
