@@ -157,6 +157,8 @@ public:
 
     bool Open(ConversionFailure& failure)
     {
+        if (m_bytes == "-")
+            return OpenStandardOutput(failure);
         struct stat status = {};
         const bool exists = ::stat(m_bytes.constData(), &status) == 0;
         if (exists && !S_ISREG(status.st_mode))
@@ -190,6 +192,9 @@ public:
 
     QFileDevice& Device() { return *m_device; }
 
+    // The output's name in messages.
+    const QString& Shown() const { return m_shown; }
+
     // Puts the output in place once it is complete.
     bool Commit(ConversionFailure& failure)
     {
@@ -211,6 +216,24 @@ public:
     }
 
 private:
+    // Standard output, written as it comes: nothing there can be replaced.
+    bool OpenStandardOutput(ConversionFailure& failure)
+    {
+        m_shown = SegyTool::tr("standard output");
+        if (::isatty(STDOUT_FILENO) == 1) {
+            failure = {m_shown, SegyTool::tr("a terminal; redirect it to a file or a pipe")};
+            return false;
+        }
+        auto device = std::make_unique<QFile>();
+        if (!device->open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                          QFileDevice::DontCloseHandle)) {
+            failure = {m_shown, device->errorString()};
+            return false;
+        }
+        m_device = std::move(device);
+        return true;
+    }
+
     bool OpenDirectly(ConversionFailure& failure)
     {
         const int descriptor = ::open(m_bytes.constData(), O_WRONLY | O_CLOEXEC);
@@ -327,11 +350,12 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     if (!output.Open(failure))
         return false;
     QFileDevice& out = output.Device();
+    const QString& shown = output.Shown();
     const int code = layout.Format->Code;
     const BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
                                    request.Order.value_or(layout.Order),
                                    request.Order.value_or(layout.Order) != layout.Order};
-    if (!CopyBytes(in, inName, out, outName, layout, 0, layout.DataOffset, changes, failure))
+    if (!CopyBytes(in, inName, out, shown, layout, 0, layout.DataOffset, changes, failure))
         return false;
     const bool converting = changes.TargetCode != code;
     const bool decoding = converting && code != IbmFloatCode && code != IeeeFloatCode;
@@ -385,11 +409,11 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     };
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
                       changes.Turning || decoding ? copyHeaders : HeaderRun())) {
-        failure.File = writeFailed ? outName : inName;
+        failure.File = writeFailed ? shown : inName;
         return false;
     }
     // A trace cut short and left out when salvaging is not written.
-    return CopyBytes(in, inName, out, outName, layout, layout.DataEnd + layout.LostBytes,
+    return CopyBytes(in, inName, out, shown, layout, layout.DataEnd + layout.LostBytes,
                      layout.FileBytes, changes, failure) &&
            output.Commit(failure);
 }

@@ -548,9 +548,6 @@ int main(int argc, char** argv)
     QStringList positional = parser.positionalArguments();
     const QString command = positional.isEmpty() ? QString() : positional.takeFirst();
     const QList<FileName> arguments = FileNames(positional, argc, argv);
-    if (command == QLatin1String("convert") && positional.size() == 2 &&
-        positional.last() == QLatin1String("-"))
-        return Usage(SegyTool::tr("convert writes files, not standard output; name a file as OUT"));
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
     const bool convertOptions =
         parser.isSet(toOption) || parser.isSet(toEndianOption) || parser.isSet(roundOption);

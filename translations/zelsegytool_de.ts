@@ -428,10 +428,6 @@
         <translation>info, headers, geometry, check oder convert</translation>
     </message>
     <message>
-        <source>convert writes files, not standard output; name a file as OUT</source>
-        <translation>convert schreibt Dateien, nicht die Standardausgabe; eine Datei als AUS angeben</translation>
-    </message>
-    <message>
         <source>check takes one FILE</source>
         <translation>check nimmt eine DATEI</translation>
     </message>
@@ -552,6 +548,10 @@ Befehle:
     <message>
         <source>%1 samples that no float holds exactly became the nearest float</source>
         <translation>%1 Samples, die kein Float genau fasst, wurden zum nächsten Float</translation>
+    </message>
+    <message>
+        <source>a terminal; redirect it to a file or a pipe</source>
+        <translation>ein Terminal; in eine Datei oder eine Pipe umleiten</translation>
     </message>
 </context>
 </TS>
