@@ -259,8 +259,16 @@ private:
 
 // Places within the binary header.
 constexpr int FormatCodeAt = int(FormatCodeOffset - TextHeaderBytes);
+constexpr int SampleIntervalAt = 16;
+constexpr int OriginalSampleIntervalAt = 18;
+constexpr int SamplesPerTraceAt = 20;
+constexpr int OriginalSamplesPerTraceAt = 22;
 constexpr int OrderConstantAt = 96;
 constexpr int RevisionAt = 300;
+constexpr int FixedLengthAt = 302;
+// Places within a trace header.
+constexpr int TraceSamplesAt = 114;
+constexpr int TraceIntervalAt = 116;
 
 // Writes the low `bytes` bytes of `value` at `at` in `order`.
 void WriteWord(char* at, int bytes, quint64 value, ByteOrder order)
@@ -314,6 +322,60 @@ void ChangeBinaryHeader(char* binary, const SegyLayout& layout, const BinaryChan
     WriteWord(binary + FormatCodeAt, 2, quint64(changes.TargetCode), changes.Order);
 }
 
+// An SU trace header's sample count and interval, in `order`: the trace's
+// count (which a SEG-Y trace header may leave to the binary header or an
+// additional header), and the file's interval where the trace gives none
+// and it fits the 16-bit field.
+void SetSuCounts(char* header, const TracePlace& trace, const SegyLayout& layout, ByteOrder order)
+{
+    WriteWord(header + TraceSamplesAt, 2, quint64(trace.Samples), order);
+    const double interval = layout.SampleInterval;
+    const bool fits = interval >= 1 && interval <= 65535 && interval == std::floor(interval);
+    if (ReadUnsigned(header + TraceIntervalAt, 2, order) == 0 && fits)
+        WriteWord(header + TraceIntervalAt, 2, quint64(interval), order);
+}
+
+// The textual and binary headers of a SEG-Y file made from the SU file
+// `layout` lays out: a textual header that says so, in EBCDIC, and a
+// revision 1 binary header with the first trace's sample count and
+// interval and the output's format code, in the output's order.
+QByteArray MadeFileHeaders(const SegyLayout& layout, const BinaryChanges& changes)
+{
+    const QString lines[] = {
+        QStringLiteral("SEG-Y FILE MADE BY ZEL-SEGY FROM AN SU FILE OF %1 TRACES")
+            .arg(layout.Traces),
+        QStringLiteral("SAMPLES PER TRACE: %1   SAMPLE INTERVAL: %2")
+            .arg(layout.SamplesPerTrace)
+            .arg(layout.SampleInterval),
+        QStringLiteral("SAMPLE FORMAT: %1")
+            .arg(changes.TargetCode == IbmFloatCode ? QStringLiteral("1, IBM FLOATING POINT")
+                                                    : QStringLiteral("5, IEEE FLOATING POINT")),
+    };
+    QByteArray headers(int(FileHeaderBytes), '\0');
+    for (int line = 0; line < 40; ++line) {
+        QString text = QStringLiteral("C%1 ").arg(line + 1, 2);
+        if (line < int(std::size(lines)))
+            text += lines[line];
+        else if (line == 38)
+            text += QStringLiteral("SEG-Y REV1");
+        else if (line == 39)
+            text += QStringLiteral("END TEXTUAL HEADER");
+        const QByteArray ascii = text.leftJustified(80, QLatin1Char(' '), true).toLatin1();
+        std::memcpy(headers.data() + 80 * line, ascii.constData(), 80);
+    }
+    AsciiToEbcdic(headers.data(), int(TextHeaderBytes));
+    char* const binary = headers.data() + TextHeaderBytes;
+    const auto interval = quint64(std::clamp(layout.SampleInterval, 0.0, 65535.0));
+    for (const int at : {SampleIntervalAt, OriginalSampleIntervalAt})
+        WriteWord(binary + at, 2, interval, changes.Order);
+    for (const int at : {SamplesPerTraceAt, OriginalSamplesPerTraceAt})
+        WriteWord(binary + at, 2, quint64(layout.SamplesPerTrace), changes.Order);
+    WriteWord(binary + FormatCodeAt, 2, quint64(changes.TargetCode), changes.Order);
+    WriteWord(binary + RevisionAt, 2, 0x0100, changes.Order);
+    WriteWord(binary + FixedLengthAt, 2, 1, changes.Order);
+    return headers;
+}
+
 // Copies the bytes from `from` to `to` of `in`, with the binary header
 // changed when they hold it.
 bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString& outName,
@@ -355,12 +417,23 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     const BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
                                    request.Order.value_or(layout.Order),
                                    request.Order.value_or(layout.Order) != layout.Order};
-    if (!CopyBytes(in, inName, out, shown, layout, 0, layout.DataOffset, changes, failure))
+    const bool fromSu = layout.Kind == FileKind::SeismicUnix;
+    if (!fromSu && !request.ToSu &&
+        !CopyBytes(in, inName, out, shown, layout, 0, layout.DataOffset, changes, failure))
         return false;
+    if (fromSu && !request.ToSu) {
+        const QByteArray headers = MadeFileHeaders(layout, changes);
+        if (!Write(out, headers.constData(), headers.size(), failure.Problem)) {
+            failure.File = shown;
+            return false;
+        }
+    }
     const bool converting = changes.TargetCode != code;
     const bool decoding = converting && code != IbmFloatCode && code != IeeeFloatCode;
-    // Samples decoded to floats take another width: the output is then
-    // made anew, chunk by chunk, of the headers and the new samples.
+    // Samples decoded to floats take another width, and SU traces keep no
+    // additional headers: the output is then made anew, chunk by chunk, of
+    // the headers it keeps and the samples.
+    const bool remaking = decoding || (request.ToSu && layout.ExtraTraceHeaders > 0);
     std::vector<char> made;
     std::vector<float> values;
     const SampleRun convert = [&](char* words, qint64 count) {
@@ -390,16 +463,21 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         }
         if (changes.Turning)
             ReverseWords(words, count, layout.Format->Bytes);
+        if (remaking)
+            made.insert(made.end(), words, words + layout.Format->Bytes * count);
     };
-    const HeaderRun copyHeaders = [&](char* headers, qint64 bytes) {
+    const HeaderRun copyHeaders = [&](char* headers, const TracePlace& trace) {
         if (changes.Turning)
             TurnFields(headers, TraceHeaderFields());
-        if (decoding)
-            made.insert(made.end(), headers, headers + bytes);
+        if (request.ToSu)
+            SetSuCounts(headers, trace, layout, changes.Order);
+        if (remaking)
+            made.insert(made.end(), headers,
+                        headers + (request.ToSu ? TraceHeaderBytes : trace.HeaderBytes));
     };
     bool writeFailed = false;
     const ChunkSink write = [&](const char* bytes, qint64 count, QString& problem) {
-        if (decoding) {
+        if (remaking) {
             bytes = made.data();
             count = static_cast<qint64>(made.size());
         }
@@ -407,13 +485,16 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         made.clear();
         return !writeFailed;
     };
+    const bool touchingHeaders = changes.Turning || remaking || request.ToSu;
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
-                      changes.Turning || decoding ? copyHeaders : HeaderRun())) {
+                      touchingHeaders ? copyHeaders : HeaderRun())) {
         failure.File = writeFailed ? shown : inName;
         return false;
     }
-    // A trace cut short and left out when salvaging is not written.
-    return CopyBytes(in, inName, out, shown, layout, layout.DataEnd + layout.LostBytes,
-                     layout.FileBytes, changes, failure) &&
+    // A trace cut short and left out when salvaging is not written; an SU
+    // file has no trailer.
+    return (fromSu || request.ToSu ||
+            CopyBytes(in, inName, out, shown, layout, layout.DataEnd + layout.LostBytes,
+                      layout.FileBytes, changes, failure)) &&
            output.Commit(failure);
 }

@@ -44,6 +44,10 @@ struct ConversionRequest
     // The output's byte order; none keeps the input's. Turning it needs a
     // file without additional trace headers, whose layout is their writer's.
     std::optional<zel::ByteOrder> Order;
+    // Whether the output is an SU file: the traces alone, each with its
+    // standard header and IEEE samples. An SU input becomes a SEG-Y file
+    // otherwise, with file headers made from its first trace.
+    bool ToSu = false;
 };
 
 // Writes the file `outBytes` names (`outName` in messages) as a copy of

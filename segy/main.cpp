@@ -334,7 +334,7 @@ int RunCheck(const FileName& name, const LayoutOverrides& overrides, bool json, 
 }
 
 int RunConvert(const FileName& inName, const FileName& outName, const LayoutOverrides& overrides,
-               const ConversionRequest& request, bool showProgress)
+               ConversionRequest request, bool showProgress)
 {
     const QString& inPath = inName.Shown;
     QFile in;
@@ -344,21 +344,37 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
         return Fail(inPath, problem);
     if (outName.Bytes.isEmpty())
         return Fail(QString(), SegyTool::tr("the output file name is empty"));
-    if (layout.Kind != FileKind::Segy)
-        return Fail(inPath, SegyTool::tr("SU files have no format code to convert to; only "
-                                         "SEG-Y files convert"));
+    const bool fromSu = layout.Kind == FileKind::SeismicUnix;
+    if (!fromSu && request.TargetCode == 0 && !request.Order && !request.ToSu)
+        return Usage(SegyTool::tr("convert needs --to, --to-endian or --to-su for a SEG-Y file"));
+    if (request.ToSu && request.TargetCode == IbmFloatCode)
+        return Usage(SegyTool::tr("SU samples are IEEE floating point; --to ibm does not go "
+                                  "with --to-su"));
+    if (request.ToSu && !fromSu) {
+        qint64 longest = layout.SamplesPerTrace;
+        for (const TracePlace& trace : layout.Walked)
+            longest = std::max(longest, trace.Samples);
+        if (longest > 65535) {
+            return Fail(inPath, SegyTool::tr("SU traces hold at most 65535 samples, and this file "
+                                             "has traces of %1")
+                                    .arg(longest));
+        }
+    }
     const int code = layout.Format->Code;
+    if (request.ToSu)
+        request.TargetCode = IeeeFloatCode;
     const bool turning = request.Order && *request.Order != layout.Order;
-    if (turning && layout.ExtraTraceHeaders > 0) {
+    if (turning && layout.ExtraTraceHeaders > 0 && !request.ToSu) {
         return Fail(inPath, SegyTool::tr("the byte order of additional trace headers cannot be "
                                          "turned: their fields are their writer's"));
     }
     for (const SegyFinding& note : layout.Notes)
         PrintError(inPath + QStringLiteral(": ") + FindingText(note));
-    if (!turning && request.TargetCode == code) {
+    const bool sameKind = fromSu == request.ToSu;
+    if (sameKind && !turning && request.TargetCode == code) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
-    } else if (!turning && request.TargetCode == 0) {
+    } else if (sameKind && !turning && request.TargetCode == 0) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("the file is already in that byte order; copied unchanged"));
     }
@@ -465,6 +481,10 @@ int main(int argc, char** argv)
         QStringLiteral("to-endian"),
         SegyTool::tr("convert: the output's byte order, every header field and sample turned."),
         QStringLiteral("big|little"));
+    const QCommandLineOption toSuOption(
+        QStringLiteral("to-su"),
+        SegyTool::tr("convert: write an SU file, the traces alone with IEEE samples (an SU file "
+                     "becomes SEG-Y otherwise)."));
     const QCommandLineOption roundOption(
         QStringLiteral("round"),
         SegyTool::tr("convert --to ibm: round each sample to the nearest IBM value, not toward "
@@ -488,8 +508,8 @@ int main(int argc, char** argv)
         SegyTool::tr("Read the whole traces of a file whose last trace is cut short."));
     parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
                        scaleOption, inlineOption, crosslineOption, toOption, toEndianOption,
-                       roundOption, quietOption, endianOption, formatOption, samplesOption,
-                       textOption, salvageOption});
+                       toSuOption, roundOption, quietOption, endianOption, formatOption,
+                       samplesOption, textOption, salvageOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  SegyTool::tr("info, headers, geometry, check or convert"),
                                  SegyTool::tr("command"));
@@ -549,8 +569,8 @@ int main(int argc, char** argv)
     const QString command = positional.isEmpty() ? QString() : positional.takeFirst();
     const QList<FileName> arguments = FileNames(positional, argc, argv);
     const bool showProgress = !parser.isSet(quietOption) && StandardErrorIsTerminal();
-    const bool convertOptions =
-        parser.isSet(toOption) || parser.isSet(toEndianOption) || parser.isSet(roundOption);
+    const bool convertOptions = parser.isSet(toOption) || parser.isSet(toEndianOption) ||
+                                parser.isSet(toSuOption) || parser.isSet(roundOption);
     const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
                                parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
                                parser.isSet(scaleOption);
@@ -633,11 +653,10 @@ int main(int argc, char** argv)
         if (!Choose(parser, toOption, {{"ieee", IeeeFloatCode}, {"ibm", IbmFloatCode}}, target) ||
             !Choose(parser, toEndianOption,
                     {{"big", ByteOrder::BigEndian}, {"little", ByteOrder::LittleEndian}},
-                    request.Order) ||
-            (!target && !request.Order))
-            return Usage(SegyTool::tr("convert needs --to ieee|ibm, --to-endian big|little or "
-                                      "both"));
+                    request.Order))
+            return Usage(SegyTool::tr("convert takes --to ieee|ibm and --to-endian big|little"));
         request.TargetCode = target.value_or(0);
+        request.ToSu = parser.isSet(toSuOption);
         request.Rounded = parser.isSet(roundOption);
         if (request.Rounded && request.TargetCode != IbmFloatCode)
             return Usage(SegyTool::tr("--round belongs to --to ibm"));

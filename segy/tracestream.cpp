@@ -112,7 +112,7 @@ bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& sam
         });
         for (const Piece& piece : current.Pieces) {
             if (headers && piece.InTrace == 0)
-                headers(current.Bytes.data() + piece.InChunk, piece.Trace.HeaderBytes);
+                headers(current.Bytes.data() + piece.InChunk, piece.Trace);
             const qint64 from = std::max(piece.InTrace, piece.Trace.HeaderBytes);
             const qint64 to = piece.InTrace + piece.Bytes;
             if (to > from) {

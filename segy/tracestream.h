@@ -16,8 +16,9 @@ class Progress;
 // them in place.
 using SampleRun = std::function<void(char* words, qint64 count)>;
 // Called with each trace's headers (the standard one and the additional
-// ones, `bytes` in all) before its samples; may change them in place.
-using HeaderRun = std::function<void(char* headers, qint64 bytes)>;
+// ones) before its samples, and where the trace lies; may change them in
+// place.
+using HeaderRun = std::function<void(char* headers, const zel::TracePlace& trace)>;
 // Called with each chunk once its samples have been handed out; false with
 // `problem` set stops the stream.
 using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;

@@ -158,10 +158,6 @@
         <translation>Befehl</translation>
     </message>
     <message>
-        <source>SU files have no format code to convert to; only SEG-Y files convert</source>
-        <translation>SU-Dateien haben keinen Formatcode, in den umgewandelt werden könnte; nur SEG-Y-Dateien werden umgewandelt</translation>
-    </message>
-    <message>
         <source>Read the file in this byte order.</source>
         <translation>Die Datei in dieser Bytereihenfolge lesen.</translation>
     </message>
@@ -542,16 +538,32 @@ Befehle:
         <translation>convert: die Byte-Reihenfolge der Ausgabe, jedes Header-Feld und Sample umgedreht.</translation>
     </message>
     <message>
-        <source>convert needs --to ieee|ibm, --to-endian big|little or both</source>
-        <translation>convert braucht --to ieee|ibm, --to-endian big|little oder beides</translation>
-    </message>
-    <message>
         <source>%1 samples that no float holds exactly became the nearest float</source>
         <translation>%1 Samples, die kein Float genau fasst, wurden zum nächsten Float</translation>
     </message>
     <message>
         <source>a terminal; redirect it to a file or a pipe</source>
         <translation>ein Terminal; in eine Datei oder eine Pipe umleiten</translation>
+    </message>
+    <message>
+        <source>convert needs --to, --to-endian or --to-su for a SEG-Y file</source>
+        <translation>convert braucht für eine SEG-Y-Datei --to, --to-endian oder --to-su</translation>
+    </message>
+    <message>
+        <source>SU samples are IEEE floating point; --to ibm does not go with --to-su</source>
+        <translation>SU-Samples sind IEEE-Gleitkommazahlen; --to ibm passt nicht zu --to-su</translation>
+    </message>
+    <message>
+        <source>SU traces hold at most 65535 samples, and this file has traces of %1</source>
+        <translation>SU-Spuren fassen höchstens 65535 Samples, und diese Datei hat Spuren mit %1</translation>
+    </message>
+    <message>
+        <source>convert: write an SU file, the traces alone with IEEE samples (an SU file becomes SEG-Y otherwise).</source>
+        <translation>convert: eine SU-Datei schreiben, nur die Spuren mit IEEE-Samples (eine SU-Datei wird sonst zu SEG-Y).</translation>
+    </message>
+    <message>
+        <source>convert takes --to ieee|ibm and --to-endian big|little</source>
+        <translation>convert nimmt --to ieee|ibm und --to-endian big|little</translation>
     </message>
 </context>
 </TS>

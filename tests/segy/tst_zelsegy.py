@@ -197,7 +197,10 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual({k: info[k] for k in expected}, expected)
                 if generator.get("su"):
                     self.assertEqual((info["scan"]["minimum"], info["scan"]["maximum"]), (min(floats), max(floats)))
-                    self.assertIn("only SEG-Y files convert", run("convert", "--to", "ibm", src, out).stderr)
+                    # Converted, an SU file becomes SEG-Y in its byte order.
+                    self.assertEqual(run("convert", "--to", "ibm", src, out).returncode, 0)
+                    values, fmt = samples_of(out, generator.get("order", ">"))
+                    self.assertEqual((values.ravel().tolist(), fmt), (floats, 1))
                     continue
                 for args in (("--to", "ieee", src, out), ("--to", "ibm", out, back)):
                     result = run("convert", *args)
@@ -543,6 +546,40 @@ class ZelSegy(unittest.TestCase):
                                  [read(src)[3600 + t * (240 + 20 * width):][:240] for t in range(3)])
                 inexact = np.count_nonzero(expected.astype(np.float64) != np.clip(values, -FLT_MAX, FLT_MAX))
                 self.assertEqual(bool(inexact), "became the nearest float" in result.stderr, result.stderr)
+
+    def test_su_and_back(self):
+        # SEG-Y to SU: the standard trace headers, with the sample count and
+        # interval an SU header needs, and IEEE samples, as segyio reads SU;
+        # back to SEG-Y with file headers made from the first trace, and SU
+        # to SEG-Y to SU gives the file again.
+        for order, generator in ((">", dict()), ("<", dict(rev=b"\x02\x01", declared=True, extra=1, extra_field=b"\1\0",
+                                                                  patch=(3272, bytes(8))))):
+            with self.subTest(order=order):
+                src, su, back, again = (self.path(n) for n in ("in.sgy", "out.su", "back.sgy", "again.su"))
+                regions = make_segy(src, order=order, ns=30, traces=4, **generator)
+                original = read(src)
+                for at, size in regions:  # the sample count and interval left to the binary header
+                    header = at - 240 * (1 + generator.get("extra", 0))
+                    original = original[:header + 114] + bytes(4) + original[header + 118:]
+                with open(src, "wb") as f:
+                    f.write(original)
+                for args in (("--to-su", src, su), (su, back), ("--to-su", back, again)):
+                    result = run("convert", *args)
+                    self.assertEqual((result.returncode, result.stderr), (0, ""), args)
+                endian = "big" if order == ">" else "little"
+                expected = [ibm_value(int(w)) for at, size in regions
+                            for w in np.frombuffer(original, order + "u4", size // 4, at)]
+                with segyio.su.open(su, ignore_geometry=True, endian=endian) as f:
+                    self.assertEqual(f.trace.raw[:].ravel().tolist(), expected)
+                    self.assertEqual({int(f.header[t][segyio.su.ns]) for t in range(4)}, {30})
+                    self.assertEqual({int(f.header[t][segyio.su.dt]) for t in range(4)}, {2000})
+                self.assertEqual(len(read(su)), 4 * (240 + 120))
+                info = json.loads(run("info", "--json", back).stdout)
+                self.assertEqual((info["kind"], info["samples_per_trace"], info["traces"], info["sample_interval_us"]),
+                                 ("SEG-Y", 30, 4, 2000))
+                self.assertIn("MADE BY ZEL-SEGY FROM AN SU FILE", run("headers", back).stdout)
+                self.assertEqual(read(again), read(su))
+        self.assertIn("--to ibm does not go with --to-su", run("convert", "--to-su", "--to", "ibm", src, su).stderr)
 
     def test_refusals(self):
         rows = [  # name, generator arguments (None: no file), command, phrase in the message
