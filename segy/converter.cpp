@@ -263,10 +263,13 @@ constexpr int SampleIntervalAt = 16;
 constexpr int OriginalSampleIntervalAt = 18;
 constexpr int SamplesPerTraceAt = 20;
 constexpr int OriginalSamplesPerTraceAt = 22;
+constexpr int ExtendedSamplesAt = 68;
 constexpr int OrderConstantAt = 96;
+constexpr int TracesInFileAt = 312;
 constexpr int RevisionAt = 300;
 constexpr int FixedLengthAt = 302;
 // Places within a trace header.
+constexpr int TraceDelayAt = 108;
 constexpr int TraceSamplesAt = 114;
 constexpr int TraceIntervalAt = 116;
 
@@ -303,6 +306,10 @@ struct BinaryChanges
     int TargetCode;
     ByteOrder Order;
     bool Turning;
+    // A crop's sample count, when the traces are of fixed length; and
+    // whether the count of traces, which a crop changes, is to be cleared.
+    std::optional<qint64> Samples;
+    bool ClearTraceCount = false;
 };
 
 // Sets the binary header at `binary` as `changes` say: every field turned,
@@ -320,6 +327,52 @@ void ChangeBinaryHeader(char* binary, const SegyLayout& layout, const BinaryChan
                   declares ? ByteOrder::BigEndian : changes.Order);
     }
     WriteWord(binary + FormatCodeAt, 2, quint64(changes.TargetCode), changes.Order);
+    if (changes.Samples) {
+        const quint64 samples = quint64(*changes.Samples);
+        WriteWord(binary + SamplesPerTraceAt, 2, samples <= 65535 ? samples : 0, changes.Order);
+        if (layout.RevisionMajor >= 2 &&
+            (samples > 65535 || ReadUnsigned(binary + ExtendedSamplesAt, 4, changes.Order) != 0))
+            WriteWord(binary + ExtendedSamplesAt, 4, samples, changes.Order);
+    }
+    if (changes.ClearTraceCount && layout.RevisionMajor >= 2)
+        WriteWord(binary + TracesInFileAt, 8, 0, changes.Order);
+}
+
+// Whether `selection` keeps trace `index`, whose headers are `headers`.
+bool Keeps(const TraceSelection& selection, qint64 index, const char* headers, ByteOrder order)
+{
+    const TraceRange& range = selection.Traces;
+    if (index < range.First || (range.End >= 0 && index >= range.End) ||
+        (index - range.First) % range.Step != 0)
+        return false;
+    return std::all_of(selection.Where.begin(), selection.Where.end(),
+                       [&](const TraceSelection::FieldBounds& bounds) {
+                           const double value = FieldValue(headers, bounds.Field, order);
+                           return value >= bounds.Low && value <= bounds.High;
+                       });
+}
+
+// Sets the sample count of the trace header `headers` to what `crop` keeps
+// of `trace`, whose count it updates, and moves its delay recording time
+// to the first sample kept, rounded to whole milliseconds; in the input's
+// byte order.
+void CropTraceHeader(char* headers, TracePlace& trace, const TraceSelection& crop,
+                     const SegyLayout& layout, ConversionCounts& counts)
+{
+    const qint64 end = crop.EndSample < 0 ? trace.Samples : std::min(crop.EndSample, trace.Samples);
+    const qint64 first = std::min(crop.FirstSample, end);
+    trace.Samples = end - first;
+    WriteWord(headers + TraceSamplesAt, 2, quint64(trace.Samples <= 65535 ? trace.Samples : 0),
+              layout.Order);
+    if (first == 0)
+        return;
+    const quint64 ownInterval = ReadUnsigned(headers + TraceIntervalAt, 2, layout.Order);
+    const double interval = ownInterval != 0 ? double(ownInterval) : layout.SampleInterval;
+    const double delay = double(ReadSigned(headers + TraceDelayAt, 2, layout.Order)) +
+                         double(first) * interval / 1000;
+    const double whole = std::clamp(std::round(delay), -32768.0, 32767.0);
+    counts.DelaysRounded += whole != delay ? 1 : 0;
+    WriteWord(headers + TraceDelayAt, 2, quint64(qint64(whole)), layout.Order);
 }
 
 // An SU trace header's sample count and interval, in `order`: the trace's
@@ -414,9 +467,19 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     QFileDevice& out = output.Device();
     const QString& shown = output.Shown();
     const int code = layout.Format->Code;
-    const BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
-                                   request.Order.value_or(layout.Order),
-                                   request.Order.value_or(layout.Order) != layout.Order};
+    const TraceSelection* const crop = request.Crop ? &*request.Crop : nullptr;
+    BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
+                             request.Order.value_or(layout.Order),
+                             request.Order.value_or(layout.Order) != layout.Order};
+    if (crop != nullptr) {
+        if (layout.FixedLength) {
+            const qint64 end = crop->EndSample < 0
+                                   ? layout.SamplesPerTrace
+                                   : std::min(crop->EndSample, layout.SamplesPerTrace);
+            changes.Samples = std::max<qint64>(0, end - std::min(crop->FirstSample, end));
+        }
+        changes.ClearTraceCount = true;
+    }
     const bool fromSu = layout.Kind == FileKind::SeismicUnix;
     if (!fromSu && !request.ToSu &&
         !CopyBytes(in, inName, out, shown, layout, 0, layout.DataOffset, changes, failure))
@@ -433,10 +496,30 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     // Samples decoded to floats take another width, and SU traces keep no
     // additional headers: the output is then made anew, chunk by chunk, of
     // the headers it keeps and the samples.
-    const bool remaking = decoding || (request.ToSu && layout.ExtraTraceHeaders > 0);
+    const bool remaking =
+        decoding || crop != nullptr || (request.ToSu && layout.ExtraTraceHeaders > 0);
+    // Where the stream is: the trace whose headers came last, whether it is
+    // kept, and its first sample in the next run.
+    qint64 traceIndex = -1;
+    bool keeping = true;
+    qint64 nextSample = 0;
     std::vector<char> made;
     std::vector<float> values;
-    const SampleRun convert = [&](char* words, qint64 count) {
+    const SampleRun convert = [&](char* runWords, qint64 runCount) {
+        // The part of the run that the crop keeps.
+        char* words = runWords;
+        qint64 count = runCount;
+        if (crop != nullptr) {
+            const qint64 first = std::max(nextSample, crop->FirstSample);
+            const qint64 end = crop->EndSample < 0
+                                   ? nextSample + runCount
+                                   : std::min(nextSample + runCount, crop->EndSample);
+            words += (first - nextSample) * layout.Format->Bytes;
+            count = keeping ? std::max<qint64>(0, end - first) : 0;
+            nextSample += runCount;
+            if (count == 0)
+                return;
+        }
         if (decoding) {
             values.resize(static_cast<std::size_t>(count));
             DecodeToFloats(words, count, *layout.Format, layout.Order, values.data(), counts);
@@ -466,7 +549,17 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         if (remaking)
             made.insert(made.end(), words, words + layout.Format->Bytes * count);
     };
-    const HeaderRun copyHeaders = [&](char* headers, const TracePlace& trace) {
+    const HeaderRun copyHeaders = [&](char* headers, const TracePlace& placed) {
+        TracePlace trace = placed;
+        if (crop != nullptr) {
+            ++traceIndex;
+            nextSample = 0;
+            keeping = Keeps(*crop, traceIndex, headers, layout.Order);
+            if (!keeping)
+                return;
+            CropTraceHeader(headers, trace, *crop, layout, counts);
+        }
+        ++counts.Traces;
         if (changes.Turning)
             TurnFields(headers, TraceHeaderFields());
         if (request.ToSu)
@@ -485,7 +578,7 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
         made.clear();
         return !writeFailed;
     };
-    const bool touchingHeaders = changes.Turning || remaking || request.ToSu;
+    const bool touchingHeaders = changes.Turning || remaking || request.ToSu || crop != nullptr;
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
                       touchingHeaders ? copyHeaders : HeaderRun())) {
         failure.File = writeFailed ? shown : inName;

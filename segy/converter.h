@@ -7,6 +7,7 @@
 #include <zelsegy.h>
 
 #include <optional>
+#include <vector>
 
 class QFile;
 
@@ -25,12 +26,36 @@ struct ConversionCounts
     // Integers beyond 2^24 and doubles that no float holds exactly, rounded
     // to the nearest float (those beyond the float range are Saturated).
     qint64 Inexact = 0;
+    // Cropped traces whose new delay recording time, a whole number of
+    // milliseconds, had to round.
+    qint64 DelaysRounded = 0;
+    // Traces written.
+    qint64 Traces = 0;
 };
 
 struct ConversionFailure
 {
     QString File;
     QString Problem;
+};
+
+// The traces and samples a crop keeps.
+struct TraceSelection
+{
+    // The traces by index, and by header values: each field's value within
+    // its bounds, both included.
+    zel::TraceRange Traces;
+    struct FieldBounds
+    {
+        zel::HeaderField Field;
+        double Low;
+        double High;
+    };
+    std::vector<FieldBounds> Where;
+    // The samples kept of every trace: from `FirstSample` up to but not
+    // including `EndSample` (-1: the end of the trace).
+    qint64 FirstSample = 0;
+    qint64 EndSample = -1;
 };
 
 // What a conversion writes.
@@ -48,6 +73,8 @@ struct ConversionRequest
     // standard header and IEEE samples. An SU input becomes a SEG-Y file
     // otherwise, with file headers made from its first trace.
     bool ToSu = false;
+    // The traces and samples kept; none keeps all.
+    std::optional<TraceSelection> Crop;
 };
 
 // Writes the file `outBytes` names (`outName` in messages) as a copy of

@@ -333,8 +333,58 @@ int RunCheck(const FileName& name, const LayoutOverrides& overrides, bool json, 
     return written != Success ? written : findings.isEmpty() ? Success : Failure;
 }
 
+// The bounds "LO:HI" give, either left out for no bound, or "V" for V alone.
+std::optional<std::pair<double, double>> ParseBounds(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() > 2 || text.isEmpty())
+        return std::nullopt;
+    double bounds[2] = {-std::numeric_limits<double>::infinity(),
+                        std::numeric_limits<double>::infinity()};
+    for (int i = 0; i < parts.size(); ++i) {
+        if (parts.at(i).isEmpty())
+            continue;
+        bool read = false;
+        bounds[i] = parts.at(i).toDouble(&read);
+        if (!read || !std::isfinite(bounds[i]))
+            return std::nullopt;
+    }
+    if (parts.size() == 1)
+        bounds[1] = bounds[0];
+    if (bounds[0] > bounds[1])
+        return std::nullopt;
+    return std::pair{bounds[0], bounds[1]};
+}
+
+// The field and bounds of "FIELD=LO:HI".
+std::optional<TraceSelection::FieldBounds> ParseFieldBounds(const QString& text)
+{
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return std::nullopt;
+    const std::optional<HeaderField> field = FindTraceField(text.left(equals));
+    const std::optional<std::pair<double, double>> bounds = ParseBounds(text.mid(equals + 1));
+    if (!field || !bounds)
+        return std::nullopt;
+    return TraceSelection::FieldBounds{*field, bounds->first, bounds->second};
+}
+
+// The samples from `times` (milliseconds, the upper bound left out) of a
+// trace whose first sample is `delay` milliseconds in, `interval`
+// microseconds apart, in `selection`.
+void SetTimeWindow(const std::pair<double, double>& times, double delay, double interval,
+                   TraceSelection& selection)
+{
+    const auto sampleAt = [&](double time) {
+        return std::max(0.0, std::ceil((time - delay) * 1000 / interval));
+    };
+    selection.FirstSample = std::isfinite(times.first) ? qint64(sampleAt(times.first)) : 0;
+    selection.EndSample = std::isfinite(times.second) ? qint64(sampleAt(times.second)) : -1;
+}
+
 int RunConvert(const FileName& inName, const FileName& outName, const LayoutOverrides& overrides,
-               ConversionRequest request, bool showProgress)
+               ConversionRequest request, const std::optional<std::pair<double, double>>& times,
+               bool showProgress)
 {
     const QString& inPath = inName.Shown;
     QFile in;
@@ -345,7 +395,7 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
     if (outName.Bytes.isEmpty())
         return Fail(QString(), SegyTool::tr("the output file name is empty"));
     const bool fromSu = layout.Kind == FileKind::SeismicUnix;
-    if (!fromSu && request.TargetCode == 0 && !request.Order && !request.ToSu)
+    if (!fromSu && request.TargetCode == 0 && !request.Order && !request.ToSu && !request.Crop)
         return Usage(SegyTool::tr("convert needs --to, --to-endian or --to-su for a SEG-Y file"));
     if (request.ToSu && request.TargetCode == IbmFloatCode)
         return Usage(SegyTool::tr("SU samples are IEEE floating point; --to ibm does not go "
@@ -360,6 +410,16 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
                                     .arg(longest));
         }
     }
+    if (times) {
+        char delay[2] = {};
+        if (layout.Traces > 0 && (!in.seek(layout.Trace(0).Offset + 108) || in.read(delay, 2) != 2))
+            return Fail(inPath, in.errorString());
+        if (layout.SampleInterval <= 0)
+            return Fail(inPath, SegyTool::tr("--time needs a sample interval, and the file "
+                                             "gives none"));
+        SetTimeWindow(*times, double(ReadSigned(delay, 2, layout.Order)), layout.SampleInterval,
+                      *request.Crop);
+    }
     const int code = layout.Format->Code;
     if (request.ToSu)
         request.TargetCode = IeeeFloatCode;
@@ -370,7 +430,7 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
     }
     for (const SegyFinding& note : layout.Notes)
         PrintError(inPath + QStringLiteral(": ") + FindingText(note));
-    const bool sameKind = fromSu == request.ToSu;
+    const bool sameKind = fromSu == request.ToSu && !request.Crop;
     if (sameKind && !turning && request.TargetCode == code) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("samples are already format %1; copied unchanged").arg(code));
@@ -393,6 +453,14 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
                        .arg(counts.Saturated)
                        .arg(counts.Flushed));
     }
+    if (counts.DelaysRounded > 0) {
+        PrintError(inPath + QStringLiteral(": ") +
+                   SegyTool::tr("the delay recording time of %1 traces rounded to whole "
+                                "milliseconds")
+                       .arg(counts.DelaysRounded));
+    }
+    if (request.Crop && counts.Traces == 0)
+        PrintError(inPath + QStringLiteral(": ") + SegyTool::tr("no trace kept"));
     if (counts.Inexact > 0) {
         PrintError(inPath + QStringLiteral(": ") +
                    SegyTool::tr("%1 samples that no float holds exactly became the nearest float")
@@ -433,7 +501,9 @@ int main(int argc, char** argv)
         "  check FILE      every inconsistency found, each with the option that reads\n"
         "                  the file anyway; status 1 when there is one\n"
         "  convert IN OUT  copies IN to OUT with every sample converted (--to) or\n"
-        "                  every word turned (--to-endian)"));
+        "                  every word turned (--to-endian)\n"
+        "  crop IN OUT     copies the traces and samples chosen of IN to OUT, with\n"
+        "                  the headers set to match; converts as convert does"));
     // Not Qt's own help option, which would advertise --help-all, nor its
     // printing, which would not see a failed write.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -461,9 +531,23 @@ int main(int argc, char** argv)
         QStringLiteral("F"));
     const QCommandLineOption tracesOption(
         QStringLiteral("traces"),
-        SegyTool::tr("headers: the traces, counted from 0: A, or A:B:STEP up to but not "
-                     "including B (each part may be left out)."),
+        SegyTool::tr("headers, crop: the traces, from 0: A, or A:B:STEP up to but not "
+                     "including B (any part may be left out)."),
         QStringLiteral("RANGE"));
+    const QCommandLineOption whereOption(
+        QStringLiteral("where"),
+        SegyTool::tr("crop: keep the traces whose FIELD lies from LO to HI, both included (either "
+                     "may be left out); may be given more than once."),
+        QStringLiteral("FIELD=LO:HI"));
+    const QCommandLineOption windowOption(
+        QStringLiteral("window"),
+        SegyTool::tr("crop: keep the samples from A up to but not including B, counted from 0."),
+        QStringLiteral("A:B"));
+    const QCommandLineOption timeOption(
+        QStringLiteral("time"),
+        SegyTool::tr("crop: keep the samples from T0 up to but not including T1 milliseconds, "
+                     "timed from the first trace's delay."),
+        QStringLiteral("T0:T1"));
     const QCommandLineOption csvOption(QStringLiteral("csv"),
                                        SegyTool::tr("headers: print the table of --field as CSV."));
     const QCommandLineOption nonzeroOption(QStringLiteral("nonzero"),
@@ -506,10 +590,11 @@ int main(int argc, char** argv)
     const QCommandLineOption salvageOption(
         QStringLiteral("salvage"),
         SegyTool::tr("Read the whole traces of a file whose last trace is cut short."));
-    parser.addOptions({jsonOption, scanOption, fieldOption, tracesOption, csvOption, nonzeroOption,
-                       scaleOption, inlineOption, crosslineOption, toOption, toEndianOption,
-                       toSuOption, roundOption, quietOption, endianOption, formatOption,
-                       samplesOption, textOption, salvageOption});
+    parser.addOptions({jsonOption,     scanOption,    fieldOption,  tracesOption,    csvOption,
+                       nonzeroOption,  scaleOption,   inlineOption, crosslineOption, toOption,
+                       toEndianOption, toSuOption,    roundOption,  quietOption,     endianOption,
+                       formatOption,   samplesOption, textOption,   salvageOption,   whereOption,
+                       windowOption,   timeOption});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  SegyTool::tr("info, headers, geometry, check or convert"),
                                  SegyTool::tr("command"));
@@ -574,6 +659,9 @@ int main(int argc, char** argv)
     const bool headerOptions = parser.isSet(fieldOption) || parser.isSet(tracesOption) ||
                                parser.isSet(csvOption) || parser.isSet(nonzeroOption) ||
                                parser.isSet(scaleOption);
+    if ((parser.isSet(whereOption) || parser.isSet(windowOption) || parser.isSet(timeOption)) &&
+        command != QLatin1String("crop"))
+        return Usage(SegyTool::tr("--where, --window and --time belong to crop"));
     if (command == QLatin1String("headers")) {
         if (arguments.size() != 1)
             return Usage(SegyTool::tr("headers takes one FILE"));
@@ -632,22 +720,17 @@ int main(int argc, char** argv)
         }
         return RunGeometry(arguments.first(), overrides, lines, parser.isSet(jsonOption));
     }
-    if (headerOptions)
-        return Usage(SegyTool::tr("--field, --traces, --csv, --nonzero and --scale belong to "
-                                  "headers"));
-    if (command == QLatin1String("info")) {
-        if (arguments.size() != 1)
-            return Usage(SegyTool::tr("info takes one FILE"));
-        if (convertOptions)
-            return Usage(SegyTool::tr("--to and --round belong to convert"));
-        return RunInfo(arguments.first(), overrides, parser.isSet(jsonOption),
-                       parser.isSet(scanOption), showProgress);
-    }
-    if (command == QLatin1String("convert")) {
+    const bool cropping = command == QLatin1String("crop");
+    if (cropping || command == QLatin1String("convert")) {
         if (arguments.size() != 2)
-            return Usage(SegyTool::tr("convert takes IN and OUT"));
+            return Usage(SegyTool::tr("%1 takes IN and OUT").arg(command));
         if (parser.isSet(jsonOption) || parser.isSet(scanOption))
             return Usage(SegyTool::tr("--json and --scan belong to info"));
+        if (headerOptions && !(cropping && parser.isSet(tracesOption) &&
+                               !parser.isSet(fieldOption) && !parser.isSet(csvOption) &&
+                               !parser.isSet(nonzeroOption) && !parser.isSet(scaleOption)))
+            return Usage(SegyTool::tr("--field, --csv, --nonzero and --scale belong to headers, "
+                                      "--traces to headers and crop"));
         ConversionRequest request;
         std::optional<int> target;
         if (!Choose(parser, toOption, {{"ieee", IeeeFloatCode}, {"ibm", IbmFloatCode}}, target) ||
@@ -660,8 +743,54 @@ int main(int argc, char** argv)
         request.Rounded = parser.isSet(roundOption);
         if (request.Rounded && request.TargetCode != IbmFloatCode)
             return Usage(SegyTool::tr("--round belongs to --to ibm"));
+        std::optional<std::pair<double, double>> times;
+        if (cropping) {
+            TraceSelection selection;
+            if (parser.isSet(tracesOption)) {
+                const std::optional<TraceRange> range = ParseTraceRange(parser.value(tracesOption));
+                if (!range)
+                    return Usage(SegyTool::tr("--traces takes A or A:B:STEP, counted from 0"));
+                selection.Traces = *range;
+            }
+            for (const QString& where : parser.values(whereOption)) {
+                std::optional<TraceSelection::FieldBounds> bounds = ParseFieldBounds(where);
+                if (!bounds)
+                    return Usage(SegyTool::tr("--where takes FIELD=LO:HI, FIELD a trace header "
+                                              "field, LO and HI numbers"));
+                selection.Where.push_back(*bounds);
+            }
+            if (parser.isSet(windowOption) && parser.isSet(timeOption))
+                return Usage(SegyTool::tr("--window and --time do not go together"));
+            if (parser.isSet(windowOption)) {
+                const std::optional<std::pair<double, double>> window =
+                    ParseBounds(parser.value(windowOption));
+                if (!window || window->first < 0 || window->first != std::floor(window->first) ||
+                    (std::isfinite(window->second) && window->second != std::floor(window->second)))
+                    return Usage(SegyTool::tr("--window takes A:B, sample numbers from 0"));
+                selection.FirstSample = qint64(window->first);
+                selection.EndSample = std::isfinite(window->second) ? qint64(window->second) : -1;
+            }
+            if (parser.isSet(timeOption)) {
+                times = ParseBounds(parser.value(timeOption));
+                if (!times)
+                    return Usage(SegyTool::tr("--time takes T0:T1 in milliseconds"));
+            }
+            request.Crop = selection;
+        }
         CatchInterruptions();
-        return RunConvert(arguments.at(0), arguments.at(1), overrides, request, showProgress);
+        return RunConvert(arguments.at(0), arguments.at(1), overrides, request, times,
+                          showProgress);
+    }
+    if (headerOptions)
+        return Usage(SegyTool::tr("--field, --traces, --csv, --nonzero and --scale belong to "
+                                  "headers"));
+    if (command == QLatin1String("info")) {
+        if (arguments.size() != 1)
+            return Usage(SegyTool::tr("info takes one FILE"));
+        if (convertOptions)
+            return Usage(SegyTool::tr("--to and --round belong to convert"));
+        return RunInfo(arguments.first(), overrides, parser.isSet(jsonOption),
+                       parser.isSet(scanOption), showProgress);
     }
     return Usage(command.isEmpty() ? SegyTool::tr("no command given")
                                    : SegyTool::tr("unknown command '%1'").arg(command));

@@ -56,10 +56,6 @@
         <translation>info braucht eine DATEI</translation>
     </message>
     <message>
-        <source>convert takes IN and OUT</source>
-        <translation>convert braucht EIN und AUS</translation>
-    </message>
-    <message>
         <source>--json and --scan belong to info</source>
         <translation>--json und --scan gehören zu info</translation>
     </message>
@@ -254,10 +250,6 @@
     <message>
         <source>headers: a trace header field by keyword (cdp, offset, iline...), name, first byte, or BYTE:WIDTH; may be given more than once.</source>
         <translation>headers: ein Feld des Spur-Headers nach Kürzel (cdp, offset, iline...), Name, erstem Byte oder BYTE:BREITE; auch mehrmals.</translation>
-    </message>
-    <message>
-        <source>headers: the traces, counted from 0: A, or A:B:STEP up to but not including B (each part may be left out).</source>
-        <translation>headers: die Spuren, ab 0 gezählt: A, oder A:B:SCHRITT bis ausschließlich B (jeder Teil darf fehlen).</translation>
     </message>
     <message>
         <source>headers: print the table of --field as CSV.</source>
@@ -500,40 +492,6 @@
         <translation>die Datei hat diese Byte-Reihenfolge schon; unverändert kopiert</translation>
     </message>
     <message>
-        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
-IEEE floating point.
-
-Commands:
-  info FILE       byte order, revision, sample format, interval, samples per
-                  trace, traces, extended headers and the textual header
-  headers FILE    the textual and binary headers, field by field; with
-                  --traces, every field of those trace headers; with --field,
-                  a table of those fields, one row per trace
-  geometry FILE   the survey&apos;s grid from the trace headers: the inline and
-                  crossline fields, sorting, ranges, missing and repeated
-                  bins, corners
-  check FILE      every inconsistency found, each with the option that reads
-                  the file anyway; status 1 when there is one
-  convert IN OUT  copies IN to OUT with every sample converted (--to) or
-                  every word turned (--to-endian)</source>
-        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
-IEEE-Gleitkommazahlen um.
-
-Befehle:
-  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
-                   Samples je Spur, Spuren, erweiterte Header und Text-Header
-  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
-                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
-                   Felder, eine Zeile je Spur
-  geometry DATEI   das Raster der Vermessung aus den Spur-Headern: Inline- und
-                   Crossline-Felder, Sortierung, Bereiche, fehlende und
-                   doppelte Bins, Ecken
-  check DATEI      jede gefundene Unstimmigkeit, jede mit der Option, die die
-                   Datei trotzdem liest; Status 1, wenn es eine gibt
-  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (--to) oder
-                   jedes Wort umgedreht (--to-endian)</translation>
-    </message>
-    <message>
         <source>convert: the output&apos;s byte order, every header field and sample turned.</source>
         <translation>convert: die Byte-Reihenfolge der Ausgabe, jedes Header-Feld und Sample umgedreht.</translation>
     </message>
@@ -564,6 +522,100 @@ Befehle:
     <message>
         <source>convert takes --to ieee|ibm and --to-endian big|little</source>
         <translation>convert nimmt --to ieee|ibm und --to-endian big|little</translation>
+    </message>
+    <message>
+        <source>--time needs a sample interval, and the file gives none</source>
+        <translation>--time braucht ein Abtastintervall, und die Datei nennt keines</translation>
+    </message>
+    <message>
+        <source>the delay recording time of %1 traces rounded to whole milliseconds</source>
+        <translation>die Verzögerungszeit von %1 Spuren auf ganze Millisekunden gerundet</translation>
+    </message>
+    <message>
+        <source>no trace kept</source>
+        <translation>keine Spur behalten</translation>
+    </message>
+    <message>
+        <source>Inspects SEG-Y and SU files and converts their samples between IBM and
+IEEE floating point.
+
+Commands:
+  info FILE       byte order, revision, sample format, interval, samples per
+                  trace, traces, extended headers and the textual header
+  headers FILE    the textual and binary headers, field by field; with
+                  --traces, every field of those trace headers; with --field,
+                  a table of those fields, one row per trace
+  geometry FILE   the survey&apos;s grid from the trace headers: the inline and
+                  crossline fields, sorting, ranges, missing and repeated
+                  bins, corners
+  check FILE      every inconsistency found, each with the option that reads
+                  the file anyway; status 1 when there is one
+  convert IN OUT  copies IN to OUT with every sample converted (--to) or
+                  every word turned (--to-endian)
+  crop IN OUT     copies the traces and samples chosen of IN to OUT, with
+                  the headers set to match; converts as convert does</source>
+        <translation>Untersucht SEG-Y- und SU-Dateien und wandelt ihre Samples zwischen IBM- und
+IEEE-Gleitkommazahlen um.
+
+Befehle:
+  info DATEI       Bytereihenfolge, Revision, Sample-Format, Intervall,
+                   Samples je Spur, Spuren, erweiterte Header und Text-Header
+  headers DATEI    Text- und Binär-Header, Feld für Feld; mit --traces jedes
+                   Feld dieser Spur-Header; mit --field eine Tabelle dieser
+                   Felder, eine Zeile je Spur
+  geometry DATEI   das Raster der Vermessung aus den Spur-Headern: Inline- und
+                   Crossline-Felder, Sortierung, Bereiche, fehlende und
+                   doppelte Bins, Ecken
+  check DATEI      jede gefundene Unstimmigkeit, jede mit der Option, die die
+                   Datei trotzdem liest; Status 1, wenn es eine gibt
+  convert EIN AUS  kopiert EIN nach AUS, jedes Sample umgewandelt (--to) oder
+                   jedes Wort umgedreht (--to-endian)
+  crop EIN AUS     kopiert die gewählten Spuren und Samples von EIN nach AUS,
+                   die Header passend gesetzt; wandelt um wie convert</translation>
+    </message>
+    <message>
+        <source>headers, crop: the traces, from 0: A, or A:B:STEP up to but not including B (any part may be left out).</source>
+        <translation>headers, crop: die Spuren, ab 0: A, oder A:B:STEP bis ausschließlich B (jeder Teil darf fehlen).</translation>
+    </message>
+    <message>
+        <source>crop: keep the traces whose FIELD lies from LO to HI, both included (either may be left out); may be given more than once.</source>
+        <translation>crop: die Spuren behalten, deren FIELD von LO bis HI reicht, beide mit (jedes darf fehlen); auch mehrmals.</translation>
+    </message>
+    <message>
+        <source>crop: keep the samples from A up to but not including B, counted from 0.</source>
+        <translation>crop: die Samples von A bis ausschließlich B behalten, ab 0 gezählt.</translation>
+    </message>
+    <message>
+        <source>crop: keep the samples from T0 up to but not including T1 milliseconds, timed from the first trace&apos;s delay.</source>
+        <translation>crop: die Samples von T0 bis ausschließlich T1 Millisekunden behalten, ab der Verzögerung der ersten Spur.</translation>
+    </message>
+    <message>
+        <source>--where, --window and --time belong to crop</source>
+        <translation>--where, --window und --time gehören zu crop</translation>
+    </message>
+    <message>
+        <source>%1 takes IN and OUT</source>
+        <translation>%1 nimmt EIN und AUS</translation>
+    </message>
+    <message>
+        <source>--field, --csv, --nonzero and --scale belong to headers, --traces to headers and crop</source>
+        <translation>--field, --csv, --nonzero und --scale gehören zu headers, --traces zu headers und crop</translation>
+    </message>
+    <message>
+        <source>--where takes FIELD=LO:HI, FIELD a trace header field, LO and HI numbers</source>
+        <translation>--where nimmt FIELD=LO:HI, FIELD ein Feld des Spur-Headers, LO und HI Zahlen</translation>
+    </message>
+    <message>
+        <source>--window and --time do not go together</source>
+        <translation>--window und --time passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--window takes A:B, sample numbers from 0</source>
+        <translation>--window nimmt A:B, Samplenummern ab 0</translation>
+    </message>
+    <message>
+        <source>--time takes T0:T1 in milliseconds</source>
+        <translation>--time nimmt T0:T1 in Millisekunden</translation>
     </message>
 </context>
 </TS>

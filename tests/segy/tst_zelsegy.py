@@ -581,6 +581,37 @@ class ZelSegy(unittest.TestCase):
                 self.assertEqual(read(again), read(su))
         self.assertIn("--to ibm does not go with --to-su", run("convert", "--to-su", "--to", "ibm", src, su).stderr)
 
+    def test_crop(self):
+        # Inline, crossline and time ranges as segyio-crop cuts them (the
+        # same traces, samples and headers); traces by index and step with
+        # the samples converted in the same pass; no trace kept.
+        src, out, peer = self.path("cube.sgy"), self.path("out.sgy"), self.path("peer.sgy")
+        cube = np.arange(4 * 5 * 50, dtype=np.float32).reshape(4, 5, 50) / 7
+        segyio.tools.from_array(src, cube, delrt=100)
+        for ours, theirs in ((["--where", "iline=2:3", "--where", "xline=2:4", "--time", "120:200"],
+                              ["-i", "2", "-I", "3", "-x", "2", "-X", "4", "-s", "120", "-S", "196"]),
+                             (["--where", "iline=4", "--time", ":140"], ["-i", "4", "-I", "4", "-S", "136"])):
+            with self.subTest(ours):
+                result = run("crop", *ours, src, out)
+                self.assertEqual((result.returncode, result.stderr), (0, ""))
+                subprocess.run(["segyio-crop", *theirs, src, peer], check=True)
+                with segyio.open(out) as a, segyio.open(peer) as b:
+                    self.assertEqual((a.tracecount, list(a.samples)), (b.tracecount, list(b.samples)))
+                    self.assertTrue(np.array_equal(a.trace.raw[:], b.trace.raw[:]))
+                    self.assertEqual([dict(h) for h in a.header], [dict(h) for h in b.header])
+                    self.assertEqual(dict(a.bin), dict(b.bin))
+        result = run("crop", "--traces", "1:19:6", "--window", "10:", "--to", "ieee", src, out)
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+        values, fmt = samples_of(out, ">")
+        self.assertEqual(fmt, 5)
+        self.assertTrue(np.array_equal(values, samples_of(src, ">")[0][1:19:6, 10:]))
+        with segyio.open(out, ignore_geometry=True) as f:
+            self.assertEqual([f.header[t][segyio.su.delrt] for t in range(3)], [140] * 3)
+        result = run("crop", "--where", "offset=5:", src, out)
+        self.assertEqual((result.returncode, result.stderr), (0, "zel-segy: %s: no trace kept\n" % src))
+        self.assertEqual(len(read(out)), 3600)
+        self.assertIn("--where takes FIELD=LO:HI", run("crop", "--where", "nofield=1", src, out).stderr)
+
     def test_refusals(self):
         rows = [  # name, generator arguments (None: no file), command, phrase in the message
             ("missing.sgy", None, "info", "No such file"),
