@@ -420,6 +420,22 @@ int RunConvert(const FileName& inName, const FileName& outName, const LayoutOver
         SetTimeWindow(*times, double(ReadSigned(delay, 2, layout.Order)), layout.SampleInterval,
                       *request.Crop);
     }
+    if (request.Crop) {
+        const TraceSelection& crop = *request.Crop;
+        const qint64 longest = layout.Walked.empty()
+                                   ? layout.SamplesPerTrace
+                                   : std::max_element(layout.Walked.begin(), layout.Walked.end(),
+                                                      [](const TracePlace& a, const TracePlace& b) {
+                                                          return a.Samples < b.Samples;
+                                                      })
+                                         ->Samples;
+        const qint64 end = crop.EndSample < 0 ? longest : std::min(crop.EndSample, longest);
+        if (crop.FirstSample >= end) {
+            return Fail(inPath, SegyTool::tr("the window keeps no sample of traces of at most %1 "
+                                             "samples")
+                                    .arg(longest));
+        }
+    }
     const int code = layout.Format->Code;
     if (request.ToSu)
         request.TargetCode = IeeeFloatCode;

@@ -617,5 +617,9 @@ Befehle:
         <source>--time takes T0:T1 in milliseconds</source>
         <translation>--time nimmt T0:T1 in Millisekunden</translation>
     </message>
+    <message>
+        <source>the window keeps no sample of traces of at most %1 samples</source>
+        <translation>das Fenster behält kein Sample von Spuren mit höchstens %1 Samples</translation>
+    </message>
 </context>
 </TS>

@@ -611,6 +611,7 @@ class ZelSegy(unittest.TestCase):
         self.assertEqual((result.returncode, result.stderr), (0, "zel-segy: %s: no trace kept\n" % src))
         self.assertEqual(len(read(out)), 3600)
         self.assertIn("--where takes FIELD=LO:HI", run("crop", "--where", "nofield=1", src, out).stderr)
+        self.assertIn("keeps no sample of traces of at most 50", run("crop", "--window", "50:", src, out).stderr)
 
     def test_refusals(self):
         rows = [  # name, generator arguments (None: no file), command, phrase in the message
