@@ -15,7 +15,10 @@
 
 namespace {
 
-constexpr qint64 ChunkBytes = qint64{4} << 20;
+// Small enough that a chunk just read is still in the processor's caches
+// while it is converted and written out (4 MiB took 8 % longer to convert
+// and to scan than this).
+constexpr qint64 ChunkBytes = qint64{512} << 10;
 
 // A stretch of one trace within a chunk: where it lies in the chunk, and
 // which of the trace's bytes it holds.

@@ -24,7 +24,7 @@ using HeaderRun = std::function<void(char* headers, const zel::TracePlace& trace
 using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;
 
 // Reads the traces of `in`, from the first trace to the end of the last, in
-// chunks of a few MiB, whatever the trace length, so memory stays bounded.
+// chunks of half a MiB, whatever the trace length, so memory stays bounded.
 // Every chunk boundary falls between sample words, never inside a trace's
 // headers. False with `problem` set on a read error, an interruption or a
 // refusal of `sink`.
