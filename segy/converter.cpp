@@ -394,11 +394,12 @@ void SetSuCounts(char* header, const TracePlace& trace, const SegyLayout& layout
 // interval and the output's format code, in the output's order.
 QByteArray MadeFileHeaders(const SegyLayout& layout, const BinaryChanges& changes)
 {
+    // A crop's count, or the file's.
+    const qint64 samples = changes.Samples.value_or(layout.SamplesPerTrace);
     const QString lines[] = {
-        QStringLiteral("SEG-Y FILE MADE BY ZEL-SEGY FROM AN SU FILE OF %1 TRACES")
-            .arg(layout.Traces),
+        QStringLiteral("SEG-Y FILE MADE BY ZEL-SEGY FROM AN SU FILE"),
         QStringLiteral("SAMPLES PER TRACE: %1   SAMPLE INTERVAL: %2")
-            .arg(layout.SamplesPerTrace)
+            .arg(samples)
             .arg(layout.SampleInterval),
         QStringLiteral("SAMPLE FORMAT: %1")
             .arg(changes.TargetCode == IbmFloatCode ? QStringLiteral("1, IBM FLOATING POINT")
@@ -421,8 +422,9 @@ QByteArray MadeFileHeaders(const SegyLayout& layout, const BinaryChanges& change
     const auto interval = quint64(std::clamp(layout.SampleInterval, 0.0, 65535.0));
     for (const int at : {SampleIntervalAt, OriginalSampleIntervalAt})
         WriteWord(binary + at, 2, interval, changes.Order);
-    for (const int at : {SamplesPerTraceAt, OriginalSamplesPerTraceAt})
-        WriteWord(binary + at, 2, quint64(layout.SamplesPerTrace), changes.Order);
+    WriteWord(binary + SamplesPerTraceAt, 2, quint64(samples), changes.Order);
+    WriteWord(binary + OriginalSamplesPerTraceAt, 2, quint64(layout.SamplesPerTrace),
+              changes.Order);
     WriteWord(binary + FormatCodeAt, 2, quint64(changes.TargetCode), changes.Order);
     WriteWord(binary + RevisionAt, 2, 0x0100, changes.Order);
     WriteWord(binary + FixedLengthAt, 2, 1, changes.Order);
@@ -514,8 +516,9 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
             const qint64 end = crop->EndSample < 0
                                    ? nextSample + runCount
                                    : std::min(nextSample + runCount, crop->EndSample);
-            words += (first - nextSample) * layout.Format->Bytes;
             count = keeping ? std::max<qint64>(0, end - first) : 0;
+            if (count > 0)
+                words += (first - nextSample) * layout.Format->Bytes;
             nextSample += runCount;
             if (count == 0)
                 return;
