@@ -303,9 +303,9 @@ void TurnFields(char* header, const std::vector<HeaderField>& fields)
 // How the output's binary header differs from the input's.
 struct BinaryChanges
 {
-    int TargetCode;
-    ByteOrder Order;
-    bool Turning;
+    int TargetCode = 0;
+    ByteOrder Order = ByteOrder::BigEndian;
+    bool Turning = false;
     // A crop's sample count, when the traces are of fixed length; and
     // whether the count of traces, which a crop changes, is to be cleared.
     std::optional<qint64> Samples;
@@ -415,7 +415,7 @@ QByteArray MadeFileHeaders(const SegyLayout& layout, const BinaryChanges& change
         else if (line == 39)
             text += QStringLiteral("END TEXTUAL HEADER");
         const QByteArray ascii = text.leftJustified(80, QLatin1Char(' '), true).toLatin1();
-        std::memcpy(headers.data() + 80 * line, ascii.constData(), 80);
+        std::memcpy(headers.data() + qsizetype{80} * line, ascii.constData(), 80);
     }
     AsciiToEbcdic(headers.data(), int(TextHeaderBytes));
     char* const binary = headers.data() + TextHeaderBytes;
@@ -441,15 +441,17 @@ bool CopyBytes(QFile& in, const QString& inName, QFileDevice& out, const QString
         failure = {inName, in.errorString()};
         return false;
     }
+    std::vector<char> bytes;
     for (qint64 at = from; at < to; at += HeaderCopyBytes) {
-        QByteArray bytes = in.read(std::min(HeaderCopyBytes, to - at));
-        if (bytes.size() != std::min(HeaderCopyBytes, to - at)) {
+        const qint64 count = std::min(HeaderCopyBytes, to - at);
+        bytes.resize(static_cast<std::size_t>(count));
+        if (in.read(bytes.data(), count) != count) {
             failure = {inName, in.errorString()};
             return false;
         }
-        if (at <= TextHeaderBytes && TextHeaderBytes + BinaryHeaderBytes <= at + bytes.size())
+        if (at <= TextHeaderBytes && TextHeaderBytes + BinaryHeaderBytes <= at + count)
             ChangeBinaryHeader(bytes.data() + (TextHeaderBytes - at), layout, changes);
-        if (!Write(out, bytes.constData(), bytes.size(), failure.Problem)) {
+        if (!Write(out, bytes.data(), count, failure.Problem)) {
             failure.File = outName;
             return false;
         }
@@ -470,9 +472,10 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     const QString& shown = output.Shown();
     const int code = layout.Format->Code;
     const TraceSelection* const crop = request.Crop ? &*request.Crop : nullptr;
-    BinaryChanges changes = {request.TargetCode != 0 ? request.TargetCode : code,
-                             request.Order.value_or(layout.Order),
-                             request.Order.value_or(layout.Order) != layout.Order};
+    BinaryChanges changes;
+    changes.TargetCode = request.TargetCode != 0 ? request.TargetCode : code;
+    changes.Order = request.Order.value_or(layout.Order);
+    changes.Turning = changes.Order != layout.Order;
     if (crop != nullptr) {
         if (layout.FixedLength) {
             const qint64 end = crop->EndSample < 0
