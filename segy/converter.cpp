@@ -503,9 +503,12 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     // the headers it keeps and the samples.
     const bool remaking =
         decoding || crop != nullptr || (request.ToSu && layout.ExtraTraceHeaders > 0);
+    // A crop reads only the traces from the first to the last it may keep.
+    const qint64 firstTrace = crop != nullptr ? crop->Traces.First : 0;
+    const qint64 endTrace = crop != nullptr ? crop->Traces.End : -1;
     // Where the stream is: the trace whose headers came last, whether it is
     // kept, and its first sample in the next run.
-    qint64 traceIndex = -1;
+    qint64 traceIndex = firstTrace - 1;
     bool keeping = true;
     qint64 nextSample = 0;
     std::vector<char> made;
@@ -586,7 +589,7 @@ bool ConvertFile(QFile& in, const QString& inName, const SegyLayout& layout, con
     };
     const bool touchingHeaders = changes.Turning || remaking || request.ToSu || crop != nullptr;
     if (!StreamTraces(in, layout, convert, write, progress, failure.Problem,
-                      touchingHeaders ? copyHeaders : HeaderRun())) {
+                      touchingHeaders ? copyHeaders : HeaderRun(), firstTrace, endTrace)) {
         failure.File = writeFailed ? shown : inName;
         return false;
     }

@@ -32,11 +32,12 @@ struct Piece
 
 // The next chunk's pieces: whole traces while they fit, and a trace too long
 // for the rest of the chunk cut between two sample words after its headers.
-std::vector<Piece> NextChunk(const zel::SegyLayout& layout, qint64& trace, qint64& inTrace)
+std::vector<Piece> NextChunk(const zel::SegyLayout& layout, qint64 endTrace, qint64& trace,
+                             qint64& inTrace)
 {
     std::vector<Piece> pieces;
     const qint64 wordBytes = layout.Format->Bytes;
-    for (qint64 fill = 0; trace < layout.Traces && fill < ChunkBytes;) {
+    for (qint64 fill = 0; trace < endTrace && fill < ChunkBytes;) {
         const zel::TracePlace place = layout.Trace(trace);
         const qint64 traceBytes = place.HeaderBytes + place.Samples * wordBytes;
         qint64 end = std::min(traceBytes, inTrace + ChunkBytes - fill);
@@ -71,10 +72,11 @@ struct Chunk
     qint64 Count = 0;
 };
 
-bool ReadChunk(QFile& in, const zel::SegyLayout& layout, qint64& trace, qint64& inTrace,
-               Chunk& chunk, QString& problem)
+bool ReadChunk(QFile& in, const zel::SegyLayout& layout, qint64 endTrace, qint64& trace,
+               qint64& inTrace, Chunk& chunk, QString& problem)
 {
-    chunk.Pieces = trace < layout.Traces ? NextChunk(layout, trace, inTrace) : std::vector<Piece>{};
+    chunk.Pieces =
+        trace < endTrace ? NextChunk(layout, endTrace, trace, inTrace) : std::vector<Piece>{};
     chunk.Count =
         chunk.Pieces.empty() ? 0 : chunk.Pieces.back().InChunk + chunk.Pieces.back().Bytes;
     chunk.Bytes.resize(static_cast<size_t>(chunk.Count));
@@ -91,17 +93,20 @@ bool ReadChunk(QFile& in, const zel::SegyLayout& layout, qint64& trace, qint64& 
 // out and written, so that reading and working overlap.
 bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
                   const ChunkSink& sink, Progress& progress, QString& problem,
-                  const HeaderRun& headers)
+                  const HeaderRun& headers, qint64 firstTrace, qint64 endTrace)
 {
-    if (!in.seek(layout.DataOffset)) {
+    endTrace = endTrace < 0 ? layout.Traces : std::min(endTrace, layout.Traces);
+    if (firstTrace >= endTrace)
+        return true;
+    if (!in.seek(layout.Trace(firstTrace).Offset)) {
         problem = in.errorString();
         return false;
     }
-    qint64 trace = 0;
+    qint64 trace = firstTrace;
     qint64 inTrace = 0;
     Chunk current;
     Chunk next;
-    if (!ReadChunk(in, layout, trace, inTrace, current, problem))
+    if (!ReadChunk(in, layout, endTrace, trace, inTrace, current, problem))
         return false;
     while (!current.Pieces.empty()) {
         if (InterruptionRequested()) {
@@ -111,7 +116,7 @@ bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& sam
         QString readProblem;
         // Waited for when it goes out of scope, on every way out.
         std::future<bool> ahead = std::async(std::launch::async, [&] {
-            return ReadChunk(in, layout, trace, inTrace, next, readProblem);
+            return ReadChunk(in, layout, endTrace, trace, inTrace, next, readProblem);
         });
         for (const Piece& piece : current.Pieces) {
             if (headers && piece.InTrace == 0)

@@ -23,13 +23,13 @@ using HeaderRun = std::function<void(char* headers, const zel::TracePlace& trace
 // `problem` set stops the stream.
 using ChunkSink = std::function<bool(const char* bytes, qint64 count, QString& problem)>;
 
-// Reads the traces of `in`, from the first trace to the end of the last, in
-// chunks of half a MiB, whatever the trace length, so memory stays bounded.
-// Every chunk boundary falls between sample words, never inside a trace's
-// headers. False with `problem` set on a read error, an interruption or a
-// refusal of `sink`.
+// Reads the traces of `in` from `firstTrace` up to but not including
+// `endTrace` (-1: to the last one), in chunks of half a MiB whatever the
+// trace length, so memory stays bounded. Every chunk boundary falls between
+// sample words, never inside a trace's headers. False with `problem` set
+// on a read error, an interruption or a refusal of `sink`.
 bool StreamTraces(QFile& in, const zel::SegyLayout& layout, const SampleRun& samples,
                   const ChunkSink& sink, Progress& progress, QString& problem,
-                  const HeaderRun& headers = {});
+                  const HeaderRun& headers = {}, qint64 firstTrace = 0, qint64 endTrace = -1);
 
 #endif
