@@ -66,8 +66,12 @@ def make_segy(path, order=">", fmt=1, ns=8, traces=3, words=None, ebcdic=True, e
             header += more
         trace = words[used:used + count]
         used += count
-        samples = (struct.pack(order + str(count) + packing, *trace) if packing else
-                   struct.pack(order + str(count) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
+        if packing == "3":  # 3-byte integers, two's complement for format 7
+            samples = b"".join(int(w).to_bytes(3, "big" if order == ">" else "little", signed=fmt == 7)
+                               for w in trace)
+        else:
+            samples = (struct.pack(order + str(count) + packing, *trace) if packing else
+                       struct.pack(order + str(count) + code, *(w & (0xFFFF if fmt == 3 else ~0) for w in trace)))
         regions.append((at + len(data) + len(header), len(samples)))
         data += header + samples
     whole = bytearray(b"" if su else (text or text_block(LINES, ebcdic)) + binary + b"".join(ext) + gap)
@@ -521,7 +525,7 @@ class ZelSegy(unittest.TestCase):
         # range the largest float; to IBM too, exact for 16-bit integers.
         rng = np.random.default_rng(9)
         rows = [(2, "i4", "i"), (3, "i2", "h"), (6, "f8", "d"), (8, "i1", "b"), (9, "i8", "q"), (10, "u4", "I"),
-                (11, "u2", "H"), (12, "u8", "Q"), (16, "u1", "B")]
+                (11, "u2", "H"), (12, "u8", "Q"), (16, "u1", "B"), (7, "i4", "3"), (15, "u4", "3")]
         for (fmt, dtype, packing), order, target in [(r, o, "ieee") for r in rows for o in "><"] + [
                 (rows[1], ">", "ibm")]:
             with self.subTest(fmt=fmt, order=order, target=target):
@@ -529,7 +533,8 @@ class ZelSegy(unittest.TestCase):
                     values = rng.normal(0, 1e30, 60) * np.array([1, 1e20] * 30)
                 else:
                     info = np.iinfo(dtype)
-                    values = rng.integers(info.min, info.max, 60, dtype=dtype, endpoint=True)
+                    low, high = {7: (-1 << 23, (1 << 23) - 1), 15: (0, (1 << 24) - 1)}.get(fmt, (info.min, info.max))
+                    values = rng.integers(low, high, 60, dtype=dtype, endpoint=True)
                 src, out = self.path("in.sgy"), self.path("out.sgy")
                 make_segy(src, order=order, fmt=fmt, ns=20, traces=3, packing=packing, words=values.tolist())
                 result = run("convert", "--to", target, src, out)
@@ -541,7 +546,7 @@ class ZelSegy(unittest.TestCase):
                     words = np.frombuffer(read(out)[3600:], np.uint8).reshape(3, 320)[:, 240:].copy()
                     got = np.array([ibm_value(int(w)) for w in words.view(">u4").ravel()])
                 self.assertTrue(np.array_equal(got.ravel(), expected), (got.ravel()[:4], expected[:4]))
-                width = np.dtype(dtype).itemsize
+                width = 3 if packing == "3" else np.dtype(dtype).itemsize
                 self.assertEqual([read(out)[3600 + t * 320:][:240] for t in range(3)],
                                  [read(src)[3600 + t * (240 + 20 * width):][:240] for t in range(3)])
                 inexact = np.count_nonzero(expected.astype(np.float64) != np.clip(values, -FLT_MAX, FLT_MAX))
