@@ -17,6 +17,7 @@ set(ZEL_APP_ID example.zelmorra.Vornik)
 set(CPACK_PACKAGE_CONTACT "Zelmorra Corp packaging <packaging@zelmorra.example>")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-zelsegy)
 set(ZEL_PACKAGE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelVornik)
 
 # ---- Libraries -------------------------------------------------------------
@@ -154,9 +155,13 @@ License: Expat
  ${licence}
 ")
 
-# Both packages carry both files. The packages are native (the project
+# Every package carries both files. The packages are native (the project
 # packages itself), so the Debian changelog is named changelog.gz.
-foreach(component Runtime Development)
+set(zel_components Runtime Development)
+if(ZEL_BUILD_PYTHON)
+    list(APPEND zel_components Python)
+endif()
+foreach(component IN LISTS zel_components)
     string(TOUPPER ${component} package)
     install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_DEBIAN_${package}_PACKAGE_NAME}

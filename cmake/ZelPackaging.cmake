@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 
 # The Debian packages, one per install component: cpack -G DEB builds
-# zel-vornik (the programs, with the libraries when they are built shared) and zel-vornik-dev (headers, static libraries or link
-# names, CMake package and pkg-config file), with the program's library
-# dependencies computed by dpkg-shlibdeps.
+# zel-vornik (the programs, with the libraries when they are built shared),
+# zel-vornik-dev (headers, static libraries or link names, CMake package and
+# pkg-config file) and, with the Python package built, python3-zelsegy,
+# with the library dependencies computed by dpkg-shlibdeps.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zel-vornik)
@@ -12,7 +13,7 @@ set(CPACK_PACKAGE_VENDOR "Zelmorra Corp")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL Runtime Development)
+set(CPACK_COMPONENTS_ALL ${zel_components})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -50,6 +51,29 @@ library (Zel::Functions) and the SEG-Y library (Zel::Segy): their
 headers, the CMake package found with find_package(ZelVornik), the
 conversion library's pkg-config file zelfunctions.pc and the API
 reference.")
+
+# The extension is built for one version of Python and for numpy's ABI,
+# which Debian's numpy names as a virtual package.
+math(EXPR zel_python_next_minor "${Python_VERSION_MINOR} + 1")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+    "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}~), python3 (<< ${Python_VERSION_MAJOR}.${zel_python_next_minor}), python3-numpy, python3-numpy-abi9")
+set(CPACK_DEBIAN_PYTHON_PACKAGE_RECOMMENDS "python3-dask, python3-distributed, python3-xarray, python3-zarr")
+# With the libraries shared, the extension links those of zel-vornik, which
+# dpkg-shlibdeps cannot place, not being installed: that package brings
+# them and what they need.
+if(BUILD_SHARED_LIBS)
+    string(APPEND CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS ", zel-vornik (= ${PROJECT_VERSION})")
+    set(CPACK_DEBIAN_PYTHON_PACKAGE_SHLIBDEPS OFF)
+endif()
+set(CPACK_COMPONENT_PYTHON_DESCRIPTION "Exact IBM float conversion and SEG-Y reading for Python
+The Python 3 package zelsegy on the ZEL Vornik libraries: numpy ufuncs
+that convert IBM System/360 floating point to float32 and back, exactly
+and on every core, EBCDIC text, and a reader of SEG-Y and SU files that
+gives their headers as numpy structured arrays and their traces as
+float32 arrays, regular cubes as xarray DataArrays, lazy Dask arrays
+for clusters, and a round trip through Zarr that writes the same file
+back byte for byte.")
 
 # The project's summary would stand before each component's own synopsis.
 # Two builds of the packages from one tree give the same bytes: CPack stamps

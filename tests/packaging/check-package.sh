@@ -4,11 +4,12 @@
 
 # Builds the Debian packages with CPack and checks their files, the program's
 # computed dependencies, their descriptions, that lintian finds no error or
-# warning, that a second build gives the same bytes, and that the unpacked
-# program exits 0 once closed.
-# Usage: check-package.sh <cpack> <cpack-config> <scratch-dir> <window-closer> <qt-major> <version> <shared-libs 0|1>
+# warning, that a second build gives the same bytes, that the unpacked
+# program exits 0 once closed, and that the unpacked Python package imports
+# and converts.
+# Usage: check-package.sh <cpack> <cpack-config> <scratch-dir> <window-closer> <qt-major> <version> <shared-libs 0|1> <python 0|1>
 set -euo pipefail
-cpack=$1 config=$2 scratch=$3 closer=$4 qt_major=$5 version=$6 shared_libs=$7
+cpack=$1 config=$2 scratch=$3 closer=$4 qt_major=$5 version=$6 shared_libs=$7 python=$8
 app_id='example\.zelmorra\.Vornik' lib="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -17,6 +18,9 @@ rm -rf "$scratch"
 env -u SOURCE_DATE_EPOCH "$cpack" -G DEB --config "$config" -B "$scratch"
 runtime_deb=$scratch/zel-vornik_${version}_$(dpkg --print-architecture).deb
 dev_deb=${runtime_deb/zel-vornik_/zel-vornik-dev_}
+debs=("$runtime_deb" "$dev_deb")
+python_deb=${runtime_deb/zel-vornik_/python3-zelsegy_}
+((python)) && debs+=("$python_deb")
 
 # Every file of package $1 matches one of the patterns after it, each pattern a file.
 check_files() {
@@ -40,22 +44,28 @@ check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelth
     '/usr/share/doc/zel-vornik-dev/html/.+' "${lib}libzel"{frame,functions,segy}"\.$kind" \
     "${lib}cmake/ZelVornik/ZelVornik"{Config,ConfigVersion,Targets,Targets-.+}'\.cmake' \
     "${lib}pkgconfig/zelfunctions\.pc" "${docs[@]/#//usr/share/doc/zel-vornik-dev/}"
+if ((python)); then
+    site=/usr/lib/python3/dist-packages/zelsegy
+    check_files "$python_deb" "$site/"{__init__,_errors,_file,_zarr}'\.py' "$site/_zelsegy\.pyi" \
+        "$site/py\.typed" "$site/_zelsegy\.cpython-.+\.so" "${docs[@]/#//usr/share/doc/python3-zelsegy/}"
+    [[ $(dpkg-deb -f "$python_deb" Depends) =~ python3-numpy ]] || fail "python3-zelsegy lacks numpy"
+fi
 [[ $(dpkg-deb -f "$runtime_deb" Depends) =~ (^|, )libqt${qt_major}widgets${qt_major}[[:space:]] ]] ||
     fail "Depends computed without Qt Widgets"
 # Each package its own synopsis, and an extended text of plain lines (one
 # space in front; two would show verbatim).
 # sed reads to the end: head would close the pipe first, and the
 # writer's SIGPIPE fails the script under pipefail now and then.
-synopses=$(for deb in "$runtime_deb" "$dev_deb"; do dpkg-deb -f "$deb" Description | sed -n 1p; done)
-[[ $(sort -u <<<"$synopses" | wc -l) == 2 ]] || fail "the packages share a synopsis: $synopses"
-for deb in "$runtime_deb" "$dev_deb"; do
+synopses=$(for deb in "${debs[@]}"; do dpkg-deb -f "$deb" Description | sed -n 1p; done)
+[[ $(sort -u <<<"$synopses" | wc -l) == "${#debs[@]}" ]] || fail "the packages share a synopsis: $synopses"
+for deb in "${debs[@]}"; do
     ! dpkg-deb -f "$deb" Description | tail -n +2 | grep -Ev '^ [^ ]' || fail "${deb##*/}: lines above"
 done
 
-lintian --fail-on error,warning "$runtime_deb" "$dev_deb" || fail "lintian: errors or warnings above"
+lintian --fail-on error,warning "${debs[@]}" || fail "lintian: errors or warnings above"
 sleep 1 # a second later, so that a time stamp taken from the clock would differ
 env -u SOURCE_DATE_EPOCH "$cpack" -G DEB --config "$config" -B "$scratch/again" >/dev/null
-for deb in "$runtime_deb" "$dev_deb"; do
+for deb in "${debs[@]}"; do
     cmp "$deb" "$scratch/again/${deb##*/}" || fail "${deb##*/} differs when built again"
 done
 
@@ -68,3 +78,15 @@ env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$scratch/c
     LD_PRELOAD="$closer" timeout 60 "$scratch/root/usr/bin/zel-vornik" -platform offscreen |
     tee "$scratch/run.log" || fail "the program exited with status $?"
 grep -Eqx "desktop file name: $app_id" "$scratch/run.log" || fail "not the installed desktop entry's name"
+
+# The Python package alone, with Debian's interpreter, away from the build
+# tree: it imports, converts, and reads a file it writes.
+if ((python)); then
+    dpkg -x "$python_deb" "$scratch/python-root"
+    (cd "$scratch" && env PYTHONPATH="$scratch/python-root/usr/lib/python3/dist-packages" \
+        LD_LIBRARY_PATH="$scratch/root$lib" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c '
+import numpy, zelsegy
+assert zelsegy.__file__.startswith("'"$scratch"'/python-root/"), zelsegy.__file__
+assert zelsegy.ibm_to_float32(numpy.uint32(0xC276A000)) == -118.625
+print("python3-zelsegy", zelsegy.__version__, "imports")') || fail "the packaged Python module does not import"
+fi
