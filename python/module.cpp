@@ -278,7 +278,8 @@ py::array_t<quint8> ReadTraceBytes(const py::bytes& path, qint64 offset, qint64 
             // Neighbouring rows are read in one go, as far as a run of
             // ReadRunBytes reaches.
             const qint64 run = std::max<qint64>(1, ReadRunBytes / std::max<qint64>(1, stride));
-            std::vector<char> buffer(size_t(std::min(run, std::max<qint64>(count, 1)) * stride));
+            const qint64 longest = std::min(run, std::max<qint64>(count, 1));
+            std::vector<char> buffer(size_t((longest - 1) * stride + length));
             for (qint64 first = 0; first < count; first += run) {
                 const qint64 traces = std::min(run, count - first);
                 const qint64 at = offset + first * stride;

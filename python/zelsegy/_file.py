@@ -17,8 +17,8 @@ from ._errors import SegyError
 
 TEXT_CODES = {None: 0, "detect": 0, "ebcdic": 1, "ascii": 2}
 ORDER_CODES = {None: -1, "big": 0, ">": 0, "little": 1, "<": 1}
-# Traces per task of to_dask() when the caller names no chunk size: about
-# 64 MiB of float32 samples.
+# Bytes of float32 samples in a chunk of to_dask(), and in a run of cube(),
+# when the caller names no chunk size.
 DEFAULT_CHUNK_BYTES = 64 << 20
 
 
@@ -109,10 +109,10 @@ def trace_fields() -> List[HeaderField]:
 
 def _field_values(raw: np.ndarray, field: HeaderField, order: str) -> np.ndarray:
     """The values of `field` in the rows of header bytes `raw`."""
-    code = "f" if field.type == "f" else field.type
+    kind = field.type + str(field.bytes)
     prefix = ">" if order == "big" else "<"
     columns = np.ascontiguousarray(raw[:, field.offset:field.offset + field.bytes])
-    return columns.view(prefix + code + str(field.bytes)).reshape(-1).astype(code + str(field.bytes))
+    return columns.view(prefix + kind).reshape(-1).astype(kind)
 
 
 def _read_block(path: bytes, offset: int, stride: int, count: int, header_bytes: int,
@@ -315,8 +315,8 @@ class SegyFile:
         else:
             chosen = [(str(name), find_field(name)) for name in fields]
         raw = self.trace_header_bytes(traces, 240)
-        result = np.empty(len(raw), dtype=[(name, ("f" if field.type == "f" else field.type)
-                                             + str(field.bytes)) for name, field in chosen])
+        result = np.empty(len(raw), dtype=[(name, field.type + str(field.bytes))
+                                           for name, field in chosen])
         for name, field in chosen:
             result[name] = _field_values(raw, field, self.byteorder)
         return result
@@ -375,7 +375,7 @@ class SegyFile:
 
         attrs = {"path": self.path, "format": self.format,
                  "sample_interval_us": self.sample_interval}
-        if self.kind == "segy" and self.fixed_length and self.geometry.regular:
+        if self.fixed_length and self.geometry.regular:
             geometry = self.geometry
             return xarray.DataArray(
                 self.cube(), dims=("inline", "crossline", "time"),

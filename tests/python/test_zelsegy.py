@@ -194,11 +194,11 @@ def test_hostile_files_raise_segyerror(tmp_path):
         f.traces[:]
 
 
-def make_ibm_file(path, traces, samples, words, extended=0, trailer=b""):
+def make_ibm_file(path, traces, samples, words, extended=0, trailer=b"", fixed=1):
     """A big-endian IBM file of `traces` traces written from `words` alone."""
     binary = bytearray(400)
     for at, size, value in ((16, 2, 2000), (20, 2, samples), (24, 2, 1), (300, 2, 0x0100),
-                            (304, 2, extended)):
+                            (302, 2, fixed), (304, 2, extended)):
         binary[at:at + size] = value.to_bytes(size, "big")
     headers = np.zeros((traces, 240), np.uint8)
     headers[:, 188:192] = (np.arange(traces, dtype=">i4") // 16 + 1).view(np.uint8).reshape(-1, 4)
@@ -209,6 +209,30 @@ def make_ibm_file(path, traces, samples, words, extended=0, trailer=b""):
         out.write(text[:3200] + bytes(binary) + text[3200:])
         out.write(body.tobytes())
         out.write(trailer)
+
+
+def test_traces_of_varying_length(tmp_path):
+    # Traces of 6, 2 and 4 samples: as one file of 4 traces of 3 samples
+    # whose headers say otherwise.
+    path = tmp_path / "varying.sgy"
+    words = zelsegy.float32_to_ibm(np.arange(12, dtype=np.float32) + 1)
+    make_ibm_file(path, 1, 12, words, fixed=0)
+    content = bytearray(path.read_bytes())
+    layout = [(6, 0), (2, 6), (4, 8)]
+    traces = b""
+    for count, first in layout:
+        header = bytearray(240)
+        header[114:116] = count.to_bytes(2, "big")
+        traces += bytes(header) + words[first:first + count].astype(">u4").tobytes()
+    path.write_bytes(bytes(content[:3600]) + traces)
+    f = zelsegy.open(path)
+    assert not f.fixed_length and f.tracecount == 3
+    values = zelsegy.ibm_to_float32(words)
+    assert [list(trace) for trace in f.traces] == [list(values[a:a + n]) for n, a in layout]
+    assert [len(trace) for trace in f.traces[::-1]] == [4, 2, 6]
+    assert list(f.headers(["115:2"])["115:2"]) == [6, 2, 4]
+    with pytest.raises(zelsegy.SegyError, match="vary"):
+        f.to_dask()
 
 
 @pytest.mark.parametrize("kind", ["ibm with rare words", "int16", "su"])
