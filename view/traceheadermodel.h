@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Zelmorra Corp
+// SPDX-License-Identifier: MIT
+
+#ifndef ZELVIEW_TRACEHEADERMODEL_H
+#define ZELVIEW_TRACEHEADERMODEL_H
+
+#include "headerfields.h"
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+
+#include <vector>
+
+/// The trace header table: one row per trace, one column per chosen field,
+/// the values as numbers (so that a QSortFilterProxyModel sorts them as
+/// numbers), read from the headers' bytes as the table is drawn.
+class TraceHeaderModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit TraceHeaderModel(QObject* parent = nullptr);
+
+    /// Shows @p headers, the standard 240-byte headers of consecutive traces
+    /// from @p firstTrace, in @p order, with the columns @p fields.
+    void SetHeaders(QByteArray headers, qint64 firstTrace, zel::ByteOrder order,
+                    std::vector<zel::HeaderField> fields);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    QByteArray Headers;
+    qint64 FirstTrace = 0;
+    zel::ByteOrder Order = zel::ByteOrder::BigEndian;
+    std::vector<zel::HeaderField> Fields;
+};
+
+#endif
