@@ -5,7 +5,8 @@
 # through zel_install_program): the libraries with
 # their public headers, the CMake package ZelVornik (targets Zel::Functions,
 # Zel::Segy and Zel::Frame, found with find_package(ZelVornik)), a pkg-config file for
-# zelfunctions, and the desktop integration files under one reverse-DNS id.
+# zelfunctions, and the desktop integration files of the two desktop programs,
+# each under its own reverse-DNS id.
 # Everything belongs to one of two components: Runtime (what the program
 # needs to run) and Development (what another project needs to build on the
 # libraries).
@@ -14,6 +15,7 @@ include(CMakePackageConfigHelpers)
 include(ZelChangelog)
 
 set(ZEL_APP_ID example.zelmorra.Vornik)
+set(ZEL_VIEW_ID example.zelmorra.VornikView)
 set(CPACK_PACKAGE_CONTACT "Zelmorra Corp packaging <packaging@zelmorra.example>")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME zel-vornik)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME zel-vornik-dev)
@@ -96,16 +98,21 @@ install(FILES ${PROJECT_BINARY_DIR}/zelfunctions.pc
 
 zel_read_changelog(${PROJECT_SOURCE_DIR}/CHANGELOG.md ${CPACK_DEBIAN_RUNTIME_PACKAGE_NAME}
     "${CPACK_PACKAGE_CONTACT}")
-configure_file(${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.metainfo.xml.in
-    ${PROJECT_BINARY_DIR}/data/${ZEL_APP_ID}.metainfo.xml @ONLY)
-
-install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.desktop
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Runtime)
-install(FILES ${PROJECT_BINARY_DIR}/data/${ZEL_APP_ID}.metainfo.xml
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
-install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_APP_ID}.svg
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Runtime)
-# The bitmaps that app/ draws from the SVG for the window icon.
+# zel-vornik and zel-view each have a desktop entry, metainfo and a scalable
+# icon; the viewer also brings the MIME types of the files it opens.
+foreach(id IN ITEMS ${ZEL_APP_ID} ${ZEL_VIEW_ID})
+    configure_file(${PROJECT_SOURCE_DIR}/data/${id}.metainfo.xml.in
+        ${PROJECT_BINARY_DIR}/data/${id}.metainfo.xml @ONLY)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/${id}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Runtime)
+    install(FILES ${PROJECT_BINARY_DIR}/data/${id}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/${id}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT Runtime)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/data/${ZEL_VIEW_ID}.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages COMPONENT Runtime)
+# The bitmaps that zel_add_window_icon draws from the SVGs for the window icons.
 install(DIRECTORY ${ZEL_ICON_THEME_DIR}/
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor COMPONENT Runtime)
 

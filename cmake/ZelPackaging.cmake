@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 
 # The Debian packages, one per install component: cpack -G DEB builds
-# zel-vornik (the programs, with the libraries when they are built shared),
+# zel-vornik (the programs zel-view, zel-vornik and zel-segy with their desktop
+# files, with the libraries when they are built shared),
 # zel-vornik-dev (headers, static libraries or link names, CMake package and
 # pkg-config file) and, with the Python package built, python3-zelsegy,
 # with the library dependencies computed by dpkg-shlibdeps.
@@ -21,14 +22,19 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION science)
 # Each description is a synopsis line, then the extended text; CPack indents
 # the extended lines by one space, as the Debian control file wants them.
-set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Desktop frame and SEG-Y tool for binary seismic data
-ZEL Vornik turns the field encodings of binary seismic data exchange formats
-into native values and back: IBM System/360 floating point, EBCDIC text,
-packed decimal, 3-byte integers and byte-swapped words.
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "Seismic viewer, desktop frame and SEG-Y tool
+The seismic viewer zel-view shows SEG-Y and SU files of any size, read as
+they are looked at, as variable-density sections or wiggles, with inline,
+crossline and time-slice navigation through regular cubes, the textual,
+binary and trace headers in panels and PNG export.
 
-This package holds the desktop program zel-vornik and the command-line tool
+This package also holds zel-vornik, the application frame's own program (a
+small window with its name and version), and the command-line tool
 zel-segy, which tells what a SEG-Y file holds and converts its samples
-between IBM and IEEE floating point.")
+between IBM and IEEE floating point. They rest on the ZEL Vornik libraries,
+which turn the field encodings of binary seismic data exchange formats
+(IBM System/360 floating point, EBCDIC text, packed decimal, 3-byte
+integers, byte-swapped words) into native values and back.")
 
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 # The CMake package looks for the Qt it was built with; the program shows

@@ -207,15 +207,16 @@ class TestZelApp : public QObject
     Q_OBJECT
 
 private slots:
-    void programAndAbout();
+    void program();
+    void about_data();
+    void about();
     void start_data();
     void start();
 };
 
 // The program as Init leaves it (its window's place, title and closing are
-// checked on a real display by e2e_mainwindow.sh), then the About dialog:
-// modal, closed by its button, a "%" in the name not taken for a placeholder.
-void TestZelApp::programAndAbout()
+// checked on a real display by e2e_mainwindow.sh).
+void TestZelApp::program()
 {
     auto* app = static_cast<VkApp*>(QCoreApplication::instance());
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Zelmorra Corp"));
@@ -231,24 +232,65 @@ void TestZelApp::programAndAbout()
     // The console reports at verbosity 1 and goes with the application.
     QCOMPARE(app->Console->parent(), app);
     QCOMPARE(app->Console->GetVerbosityLevel(), 1);
+}
 
-    app->Name = QStringLiteral("Fix 100%2 %1");
-    app->MajorVersion = 4;
-    app->MinorVersion = 10;
-    app->Release = 2;
-    QStringList shown;
+void TestZelApp::about_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVector<int>>("version");
+    QTest::addColumn<QString>("shownName");
+    QTest::newRow("a % in the name") << QStringLiteral("Fix 100%2 %1") << QVector<int>{4, 10, 2}
+                                     << QStringLiteral("Fix 100%2 %1   version 4.10.2");
+    const QString longName = QStringLiteral("Long Name ").repeated(8);
+    QTest::newRow("long name and version")
+        << longName << QVector<int>{2147483647, 2147483647, 2147483647}
+        << longName + QStringLiteral("   version 2147483647.2147483647.2147483647");
+}
+
+// The About dialog: modal, closed by its button, a "%" in the name not taken
+// for a placeholder, and every label shown whole, inside the dialog and clear
+// of the button, however long the name and version are.
+void TestZelApp::about()
+{
+    QFETCH(QString, name);
+    QFETCH(QVector<int>, version);
+    QFETCH(QString, shownName);
+    auto* app = static_cast<VkApp*>(QCoreApplication::instance());
+    app->Name = name;
+    app->MajorVersion = version[0];
+    app->MinorVersion = version[1];
+    app->Release = version[2];
+    QStringList shown, cut;
     QObject scope;
-    QTimer::singleShot(0, &scope, [&shown] {
+    QTimer::singleShot(0, &scope, [&shown, &cut] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             shown << dialog->windowTitle();
-            for (const char* label : {"ApplicationTx", "CopyrightTx"})
-                shown << dialog->findChild<QLabel*>(QLatin1String(label))->text();
-            dialog->findChild<QPushButton*>(QStringLiteral("Close"))->click();
+            auto* close = dialog->findChild<QPushButton*>(QStringLiteral("Close"));
+            for (const char* name : {"ApplicationTx", "CopyrightTx"}) {
+                const auto* label = dialog->findChild<QLabel*>(QLatin1String(name));
+                shown << label->text();
+                const QRect place = label->geometry();
+                const QSize whole = label->sizeHint();
+                if (place.width() < whole.width() || place.height() < whole.height() ||
+                    !dialog->rect().contains(place) || place.intersects(close->geometry()))
+                    cut << QStringLiteral("%1 at %2,%3 %4x%5 needs %6x%7 in %8x%9")
+                               .arg(QLatin1String(name))
+                               .arg(place.x())
+                               .arg(place.y())
+                               .arg(place.width())
+                               .arg(place.height())
+                               .arg(whole.width())
+                               .arg(whole.height())
+                               .arg(dialog->width())
+                               .arg(dialog->height());
+            }
+            close->click();
         }
     });
     app->OnAbout();
-    QCOMPARE(shown.mid(0, 2), QStringList({"Fix 100%2 %1", "Fix 100%2 %1   version 4.10.2"}));
+    QCOMPARE(shown.mid(0, 2), QStringList({name, shownName}));
     QVERIFY(shown.value(2).contains(QCoreApplication::organizationName()));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String("; "))));
 }
 
 void TestZelApp::start_data()

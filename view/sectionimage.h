@@ -36,10 +36,13 @@ struct DensityStyle
 /// trace i, row j sample j (time rising downward).
 QImage DensityImage(const Section& section, const DensityStyle& style);
 
-/// @p section as wiggles with positive fill, one row per sample: trace i
-/// swings about the middle of columns [i * traceWidth, (i + 1) * traceWidth),
-/// a sample of magnitude Clip (times Gain) reaching the next trace's middle;
-/// the positive side is filled black, the line drawn black on white.
-QImage WiggleImage(const Section& section, const DensityStyle& style, int traceWidth);
+/// @p section as wiggles with positive fill: trace i swings about the
+/// middle of columns [i * traceWidth, (i + 1) * traceWidth), a sample of
+/// magnitude Clip (times Gain) reaching the next trace's middle; sample j
+/// lies at the centre of rows [j * sampleHeight, (j + 1) * sampleHeight),
+/// the rows between samples following the straight line between them. The
+/// positive side is filled black, the line drawn black on white.
+QImage WiggleImage(const Section& section, const DensityStyle& style, int traceWidth,
+                   int sampleHeight = 1);
 
 #endif

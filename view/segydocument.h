@@ -4,31 +4,24 @@
 #ifndef ZELVIEW_SEGYDOCUMENT_H
 #define ZELVIEW_SEGYDOCUMENT_H
 
-#include "sectionimage.h"
-
 #include "segylayout.h"
 #include "segyread.h"
 
-#include <QByteArray>
 #include <QString>
 
-/// What the viewer holds of an open file: its layout and file headers, and
-/// the samples and standard trace headers of its first traces, as many as a
-/// budget of samples allows, so that a file of any size opens in bounded
-/// memory.
+/// What the viewer holds of an open file once it is opened: its layout and
+/// file headers. Traces are read as they are shown, so that a file of any
+/// size opens at once and in bounded memory.
 struct SegyDocument
 {
     QString Path;             ///< the file's name
     zel::SegyLayout Layout;   ///< where everything lies
     zel::FileHeaders Headers; ///< textual and binary headers (none for SU)
-    Section Samples;          ///< the traces read; shorter ones padded with NaN
-    QByteArray TraceHeaders;  ///< their 240-byte standard headers, one after the other
 };
 
-/// Opens @p path and reads its first traces, at most @p sampleBudget samples
-/// of them (one trace at least). False with @p problem set when the file
-/// cannot be laid out or read.
-bool LoadSegy(const QString& path, qint64 sampleBudget, SegyDocument& document,
-              zel::SegyFinding& problem);
+/// Opens @p path and reads its layout and file headers, which takes the
+/// same short time whatever the file's size. False with @p problem set when
+/// the file cannot be opened or laid out.
+bool OpenSegy(const QString& path, SegyDocument& document, zel::SegyFinding& problem);
 
 #endif

@@ -3,21 +3,25 @@
 
 #include "traceheadermodel.h"
 
+#include "fieldkey.h"
 #include "segylayout.h"
 
 TraceHeaderModel::TraceHeaderModel(QObject* parent)
     : QAbstractTableModel(parent)
 {}
 
-void TraceHeaderModel::SetHeaders(QByteArray headers, qint64 firstTrace, zel::ByteOrder order,
-                                  std::vector<zel::HeaderField> fields)
+void TraceHeaderModel::SetHeaders(QByteArray headers, std::vector<qint64> traces,
+                                  zel::ByteOrder order, std::vector<zel::HeaderField> fields)
 {
     beginResetModel();
     Headers = std::move(headers);
-    FirstTrace = firstTrace;
+    Traces = std::move(traces);
     Order = order;
     Fields = std::move(fields);
     endResetModel();
+    // The row labels are new too; views size their header to them.
+    if (rowCount() > 0)
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 int TraceHeaderModel::rowCount(const QModelIndex& parent) const
@@ -48,9 +52,11 @@ QVariant TraceHeaderModel::headerData(int section, Qt::Orientation orientation, 
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Vertical)
-        return qlonglong(FirstTrace + section);
+        return section >= 0 && section < int(Traces.size())
+                   ? QVariant(qlonglong(Traces[std::size_t(section)]))
+                   : QVariant();
     if (section < 0 || section >= columnCount())
         return {};
     const zel::HeaderField& field = Fields[std::size_t(section)];
-    return QString::fromLatin1(*field.Keyword != '\0' ? field.Keyword : field.Name);
+    return FieldKey(field);
 }

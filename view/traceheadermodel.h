@@ -21,9 +21,10 @@ class TraceHeaderModel : public QAbstractTableModel
 public:
     explicit TraceHeaderModel(QObject* parent = nullptr);
 
-    /// Shows @p headers, the standard 240-byte headers of consecutive traces
-    /// from @p firstTrace, in @p order, with the columns @p fields.
-    void SetHeaders(QByteArray headers, qint64 firstTrace, zel::ByteOrder order,
+    /// Shows @p headers, the standard 240-byte headers of the traces
+    /// numbered @p traces (which label the rows), in @p order, with the
+    /// columns @p fields.
+    void SetHeaders(QByteArray headers, std::vector<qint64> traces, zel::ByteOrder order,
                     std::vector<zel::HeaderField> fields);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,7 +35,7 @@ public:
 
 private:
     QByteArray Headers;
-    qint64 FirstTrace = 0;
+    std::vector<qint64> Traces;
     zel::ByteOrder Order = zel::ByteOrder::BigEndian;
     std::vector<zel::HeaderField> Fields;
 };

@@ -7,6 +7,7 @@
 #include "zelsegy.h"
 #include "zelversion.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -31,12 +32,20 @@ bool ViewApp::Init()
     MajorVersion = ZEL_VERSION_MAJOR;
     MinorVersion = ZEL_VERSION_MINOR;
     Release = ZEL_VERSION_PATCH;
+    setApplicationVersion(QStringLiteral(ZEL_VERSION_STRING));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(tr("Shows the traces and headers of SEG-Y and SU files."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 tr("Files to open; the last one is shown."), tr("[file...]"));
+    parser.process(arguments());
     HomeDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // Without a home directory the viewer runs, only without a log.
     const bool home = !HomeDir.isEmpty() && QDir().mkpath(HomeDir);
     MainWindow = new ViewWindow(this, home ? QStringLiteral("zel-view") : QString());
     MainWindow->show();
-    const QStringList files = arguments().mid(1);
+    const QStringList files = parser.positionalArguments();
     for (const QString& file : files)
         MainWindow->OpenFile(file);
     return true;

@@ -4,13 +4,14 @@
 
 # Builds the Debian packages with CPack and checks their files, the program's
 # computed dependencies, their descriptions, that lintian finds no error or
-# warning, that a second build gives the same bytes, that the unpacked
-# program exits 0 once closed, and that the unpacked Python package imports
-# and converts.
+# warning, that a second build gives the same bytes, that each unpacked
+# desktop program exits 0 once closed, under its desktop entry's name and with
+# its window icon, and that the unpacked Python package imports and converts.
 # Usage: check-package.sh <cpack> <cpack-config> <scratch-dir> <window-closer> <qt-major> <version> <shared-libs 0|1> <python 0|1>
 set -euo pipefail
 cpack=$1 config=$2 scratch=$3 closer=$4 qt_major=$5 version=$6 shared_libs=$7 python=$8
-app_id='example\.zelmorra\.Vornik' lib="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/"
+app_id='example\.zelmorra\.Vornik' view_id='example\.zelmorra\.VornikView'
+lib="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Packages as built by default, without a time stamp from outside.
@@ -32,11 +33,15 @@ check_files() {
 kind=a runtime_libraries=()
 ((shared_libs)) && kind=so runtime_libraries=("${lib}libzel"{frame,functions,segy}'\.so\..+')
 docs=(copyright changelog\\.gz)
-check_files "$runtime_deb" /usr/bin/zel-{vornik,segy} "/usr/share/applications/$app_id\.desktop" \
-    "/usr/share/metainfo/$app_id\.metainfo\.xml" "/usr/share/icons/hicolor/scalable/apps/$app_id\.svg" \
-    /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$app_id\.png" \
-    /usr/share/man/man1/zel-{vornik,segy}'\.1\.gz' "${docs[@]/#//usr/share/doc/zel-vornik/}" \
-    "${runtime_libraries[@]}"
+desktop=()
+for id in "$app_id" "$view_id"; do
+    desktop+=("/usr/share/applications/$id\.desktop" "/usr/share/metainfo/$id\.metainfo\.xml"
+        "/usr/share/icons/hicolor/scalable/apps/$id\.svg"
+        /usr/share/icons/hicolor/{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}"/apps/$id\.png")
+done
+check_files "$runtime_deb" /usr/bin/zel-{vornik,segy,view} "${desktop[@]}" \
+    "/usr/share/mime/packages/$view_id\.xml" /usr/share/man/man1/zel-{vornik,segy,view}'\.1\.gz' \
+    "${docs[@]/#//usr/share/doc/zel-vornik/}" "${runtime_libraries[@]}"
 # The public headers only: no generated form header, no private header.
 check_files "$dev_deb" /usr/include/zelframe/{appconsole,zelapp,zelconsole,zelthreadmessenger,zelframe_export}'\.h' \
     /usr/include/zelfunctions/zelfunctions{,_export}'\.h' /usr/include/zelversion'\.h' \
@@ -73,11 +78,18 @@ done
 # command line alone. Leaks are checked on the build tree's program, as the
 # packaged one is stripped; ASan must accept the closer module loaded first.
 dpkg -x "$runtime_deb" "$scratch/root"
-env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$scratch/config" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0" \
-    LD_PRELOAD="$closer" timeout 60 "$scratch/root/usr/bin/zel-vornik" -platform offscreen |
-    tee "$scratch/run.log" || fail "the program exited with status $?"
-grep -Eqx "desktop file name: $app_id" "$scratch/run.log" || fail "not the installed desktop entry's name"
+for program in zel-vornik:"$app_id" zel-view:"$view_id"; do
+    id=${program#*:} program=${program%%:*}
+    env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$scratch/config" \
+        XDG_DATA_HOME="$scratch/data" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0" \
+        LD_PRELOAD="$closer" timeout 60 "$scratch/root/usr/bin/$program" -platform offscreen |
+        tee "$scratch/$program.log" || fail "$program exited with status $?"
+    grep -Eqx "desktop file name: $id" "$scratch/$program.log" ||
+        fail "$program: not the installed desktop entry's name"
+    grep -Eqx "window icon sizes: 16 22 24 32 48 64 128 256" "$scratch/$program.log" ||
+        fail "$program: not the window icon at every size"
+done
 
 # The Python package alone, with Debian's interpreter, away from the build
 # tree: it imports, converts, and reads a file it writes.
