@@ -197,6 +197,12 @@ private slots:
         const AxisScale falling{QStringLiteral("inline"), 200, -5, 1, 10};
         QCOMPARE(falling.ValueAt(2.5), 190.0);
         QCOMPARE(falling.PositionOf(falling.ValueAt(7.25)), 7.25);
+        // One trace gets its own number and no fractions about it; times
+        // keep theirs.
+        const AxisScale trace{QStringLiteral("trace"), 0, 1, 1, 1};
+        QCOMPARE(trace.TicksBetween(0, 1, 5), std::vector<double>{0});
+        const AxisScale time{QStringLiteral("time (ms)"), 0, 0.5, 1, 4};
+        QCOMPARE(time.TicksBetween(0, 4, 4), (std::vector<double>{0, 0.5, 1, 1.5}));
     }
 
     // A job runs until cancelled; the jobs started meanwhile replace one

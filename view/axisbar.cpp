@@ -77,7 +77,7 @@ void AxisBar::paintEvent(QPaintEvent*)
         return;
     const int length = across ? viewport->width() : viewport->height();
     const std::vector<double> ticks =
-        AxisTicks(Numbers.ValueAt(start), Numbers.ValueAt(end), std::max(1, length / TickSpacing));
+        Numbers.TicksBetween(start, end, std::max(1, length / TickSpacing));
     const QFontMetrics metrics = fontMetrics();
     for (double value : ticks) {
         const double scenePosition = Numbers.PositionOf(value);

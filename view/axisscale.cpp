@@ -16,6 +16,17 @@ double AxisScale::PositionOf(double value) const
     return ((value - First) / Step + 0.5) * Cell;
 }
 
+std::vector<double> AxisScale::TicksBetween(double start, double end, int most) const
+{
+    std::vector<double> ticks = AxisTicks(ValueAt(start), ValueAt(end), most);
+    const auto whole = [](double value) { return value == std::round(value); };
+    if (whole(First) && whole(Step))
+        ticks.erase(
+            std::remove_if(ticks.begin(), ticks.end(), [&](double value) { return !whole(value); }),
+            ticks.end());
+    return ticks;
+}
+
 QString AxisLabel(double value)
 {
     return QString::number(value, 'g', 8);

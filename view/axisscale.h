@@ -24,6 +24,10 @@ struct AxisScale
     double ValueAt(double position) const;
     /// The position of number @p value, the inverse of ValueAt().
     double PositionOf(double value) const;
+    /// The ticks of AxisTicks() for the numbers at positions @p start to
+    /// @p end, whole ones only where every cell's number is whole (trace
+    /// and line numbers), so that a few cells get no ticks between them.
+    std::vector<double> TicksBetween(double start, double end, int most) const;
 };
 
 /// How long a tick mark is, in pixels.
